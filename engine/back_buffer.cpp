@@ -1,0 +1,3 @@
+#include "engine/image.h"
+
+CImageDIB g_BackBuffer(kScreenWidth, kScreenHeight);

@@ -1,0 +1,141 @@
+#include <SDL.h>
+
+#include "platform/common/window_image.h"
+#include "platform/platform.h"
+#include "platform/sdl/sdl_window.h"
+
+namespace platform {
+namespace {
+
+struct Display {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    WindowImage image;
+};
+
+Display* g_display = nullptr;
+
+void ShowImage() {
+    SDL_UpdateTexture(g_display->texture, nullptr, g_display->image.Pixels(),
+                      WindowImage::kWidth * static_cast<int>(sizeof(uint32_t)));
+    SDL_RenderCopy(g_display->renderer, g_display->texture, nullptr, nullptr);
+    SDL_RenderPresent(g_display->renderer);
+}
+
+// Reads that no game code looks at must not fill the queue, which is read one event a pass.
+void IgnoreUnreadEvents() {
+    const Uint32 ignored[] = {
+        SDL_MOUSEMOTION,
+        SDL_MOUSEBUTTONDOWN,
+        SDL_MOUSEBUTTONUP,
+        SDL_MOUSEWHEEL,
+        SDL_FINGERDOWN,
+        SDL_FINGERUP,
+        SDL_FINGERMOTION,
+        SDL_MULTIGESTURE,
+        SDL_DOLLARGESTURE,
+        SDL_CONTROLLERAXISMOTION,
+        SDL_CONTROLLERBUTTONDOWN,
+        SDL_CONTROLLERBUTTONUP,
+        SDL_CONTROLLERDEVICEADDED,
+        SDL_CONTROLLERDEVICEREMOVED,
+        SDL_TEXTINPUT,
+        SDL_TEXTEDITING,
+        SDL_KEYMAPCHANGED,
+    };
+    for (Uint32 type : ignored)
+        SDL_EventState(type, SDL_IGNORE);
+    SDL_JoystickEventState(SDL_IGNORE);
+}
+
+}  // namespace
+
+namespace sdl {
+SDL_Window* GameWindow() {
+    return g_display != nullptr ? g_display->window : nullptr;
+}
+}  // namespace sdl
+
+bool Init(WindowStyle style) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) return false;
+
+    int x = 0;
+    int y = 0;
+    if (style != WindowStyle::Fullscreen) {
+        SDL_Rect desktop{0, 0, kWindowWidth, kWindowHeight};
+        SDL_GetDisplayBounds(0, &desktop);
+        // Anchored as a 640x480 window centred on the desktop; halves truncate.
+        x = (desktop.x + desktop.w) / 2 - kWindowWidth / 2;
+        y = (desktop.y + desktop.h) / 2 - kWindowHeight / 2;
+    }
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (style != WindowStyle::Windowed) flags |= SDL_WINDOW_BORDERLESS;
+
+    auto* display = new Display;
+    display->window = SDL_CreateWindow("Skarnvelt", x, y, kWindowWidth, kWindowHeight, flags);
+    if (display->window == nullptr) {
+        delete display;
+        SDL_Quit();
+        return false;
+    }
+    // No vsync: the 16 ms frame clock sets the pace.
+    display->renderer = SDL_CreateRenderer(display->window, -1, 0);
+    if (display->renderer == nullptr) {
+        display->renderer = SDL_CreateRenderer(display->window, -1, SDL_RENDERER_SOFTWARE);
+    }
+    if (display->renderer != nullptr) {
+        display->texture =
+            SDL_CreateTexture(display->renderer, SDL_PIXELFORMAT_RGB888,
+                              SDL_TEXTUREACCESS_STREAMING, kWindowWidth, kWindowHeight);
+    }
+    if (display->texture == nullptr) {
+        if (display->renderer != nullptr) SDL_DestroyRenderer(display->renderer);
+        SDL_DestroyWindow(display->window);
+        delete display;
+        SDL_Quit();
+        return false;
+    }
+    g_display = display;
+    IgnoreUnreadEvents();
+    return true;
+}
+
+void ShowWindow() {
+    SDL_ShowWindow(g_display->window);
+    SDL_RaiseWindow(g_display->window);
+}
+
+void EnterFullscreen() {
+    SDL_DisplayMode mode{SDL_PIXELFORMAT_UNKNOWN, kWindowWidth, kWindowHeight, 0, nullptr};
+    if (SDL_SetWindowDisplayMode(g_display->window, &mode) != 0 ||
+        SDL_SetWindowFullscreen(g_display->window, SDL_WINDOW_FULLSCREEN) != 0) {
+        SDL_SetWindowFullscreen(g_display->window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        SDL_RenderSetLogicalSize(g_display->renderer, kWindowWidth, kWindowHeight);
+    }
+}
+
+void Shutdown() {
+    if (g_display != nullptr) {
+        SDL_DestroyTexture(g_display->texture);
+        SDL_DestroyRenderer(g_display->renderer);
+        SDL_DestroyWindow(g_display->window);
+        delete g_display;
+        g_display = nullptr;
+    }
+    SDL_Quit();
+}
+
+void PresentFull(const uint32_t* pixels) {
+    if (g_display == nullptr) return;
+    g_display->image.CopyFrom(pixels, 0, 0, kWindowWidth, kWindowHeight);
+    ShowImage();
+}
+
+void PresentRect(const uint32_t* pixels, int x, int y, int w, int h) {
+    if (g_display == nullptr) return;
+    g_display->image.CopyFrom(pixels, x, y, w, h);
+    ShowImage();
+}
+
+}  // namespace platform
