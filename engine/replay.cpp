@@ -1,0 +1,134 @@
+#include "engine/replay.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "engine/game_state.h"
+#include "engine/requests.h"
+
+uint8_t g_aReplayStage[kReplayStreamSize];
+uint8_t g_aReplayBoss[kReplayStreamSize];
+
+namespace {
+
+void MakeReplayFolder() {
+    std::error_code error;
+    std::filesystem::create_directory("replay", error);
+}
+
+struct FileName {
+    char text[32];
+};
+
+FileName TmpName(int32_t n, int32_t part) {
+    FileName name;
+    std::snprintf(name.text, sizeof name.text, "replay/tmp%d%d", int(n), int(part));
+    return name;
+}
+
+FileName SlotName(int32_t slot) {
+    FileName name;
+    std::snprintf(name.text, sizeof name.text, "replay/rpl%d.dat", int(slot));
+    return name;
+}
+
+void WriteStream(const FileName& name, const uint8_t* stream) {
+    std::FILE* file = std::fopen(name.text, "wb");
+    if (file == nullptr) return;
+    std::fwrite(stream, 1, kReplayStreamSize, file);
+    std::fclose(file);
+}
+
+}  // namespace
+
+CReplay::CReplay() {
+    Reset();
+}
+
+void CReplay::Reset() {
+    std::memset(g_aReplayStage, 0, sizeof g_aReplayStage);
+    std::memset(g_aReplayBoss, 0, sizeof g_aReplayBoss);
+    stagePos = 0;
+    bossPos = 0;
+}
+
+void CReplay::Record(uint8_t input) {
+    if (g_nNextScene == 10) {
+        g_aReplayStage[stagePos] = input;
+        if (stagePos + 1 < kReplayStreamSize) ++stagePos;
+    } else if (g_nNextScene == 50) {
+        g_aReplayBoss[bossPos] = input;
+        if (bossPos + 1 < kReplayStreamSize) ++bossPos;
+    }
+}
+
+uint8_t CReplay::Read() {
+    if (stagePos >= kReplayStreamSize) stagePos = 0;
+    if (bossPos >= kReplayStreamSize) bossPos = 0;
+    if (g_nNextScene == 10) return g_aReplayStage[stagePos++];
+    if (g_nNextScene == 50) return g_aReplayBoss[bossPos++];
+    return 0;
+}
+
+void CReplay::SaveStage() const {
+    if (g_nStage < 0 || g_nStage > 6) return;
+    const int32_t n = ReplayOrder[g_nStage];
+    MakeReplayFolder();
+    WriteStream(TmpName(n, 0), g_aReplayStage);
+    WriteStream(TmpName(n, 1), g_aReplayBoss);
+}
+
+void CReplay::SaveSlot(int32_t slot) {
+    MakeReplayFolder();
+    std::FILE* out = std::fopen(SlotName(slot).text, "wb");
+    if (out == nullptr) return;
+    // The stage stream doubles as the copy buffer, as the slot is only saved after the run.
+    for (int32_t n = 1; n <= 6; ++n) {
+        for (int32_t part = 0; part < 2; ++part) {
+            size_t got = 0;
+            if (std::FILE* in = std::fopen(TmpName(n, part).text, "rb")) {
+                got = std::fread(g_aReplayStage, 1, kReplayStreamSize, in);
+                std::fclose(in);
+            }
+            std::memset(g_aReplayStage + got, 0, kReplayStreamSize - got);
+            std::fwrite(g_aReplayStage, 1, kReplayStreamSize, out);
+        }
+    }
+    std::fclose(out);
+}
+
+void CReplay::Load(int32_t slot, int32_t n) {
+    const FileName name = SlotName(slot);
+    std::FILE* file = std::fopen(name.text, "rb");
+    if (file == nullptr) {
+        MakeReplayFolder();
+        if (std::FILE* created = std::fopen(name.text, "w")) std::fclose(created);
+        file = std::fopen(name.text, "rb");
+        if (file == nullptr) return;
+    }
+    // Once the file runs out, later reads would get nothing, so stopping early changes nothing.
+    for (int32_t i = 0; i < n; ++i) {
+        if (std::fread(g_aReplayStage, 1, kReplayStreamSize, file) < size_t(kReplayStreamSize))
+            break;
+        if (std::fread(g_aReplayBoss, 1, kReplayStreamSize, file) < size_t(kReplayStreamSize))
+            break;
+    }
+    std::fclose(file);
+}
+
+void CReplay::ShiftSlots(int32_t row) {
+    if (row < 0 || row >= kReplaySlotCount) return;
+    for (int32_t from = kReplaySlotCount - 2; from >= row; --from) {
+        const FileName to = SlotName(from + 1);
+        if (std::rename(SlotName(from).text, to.text) != 0) std::remove(to.text);
+    }
+}
+
+void CReplay::SaveRun(int32_t row) {
+    if (row < 0 || row >= kReplaySlotCount) return;
+    ShiftSlots(row);
+    SaveSlot(row);
+}
+
+CReplay g_Replay;

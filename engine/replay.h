@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+
+// The replay recorder: the input byte of every frame of stage play (scene 10) and boss
+// fight (scene 50), in two streams per stage. Files live in "replay/" under the working folder:
+// "tmp<n><part>" holds one stream of the n-th stage played, "rpl<slot>.dat" a whole run.
+inline constexpr int32_t kReplayStreamSize = 11200;
+inline constexpr int32_t kReplaySlotCount = 5;
+extern uint8_t g_aReplayStage[kReplayStreamSize];
+extern uint8_t g_aReplayBoss[kReplayStreamSize];
+
+// The play position (1..6) of each stage index; the index is the stage that comes next when a
+// stage ends, so it maps the next stage to the one just finished.
+inline constexpr int32_t ReplayOrder[7] = {3, 0, 1, 2, 4, 5, 6};
+
+class CReplay {
+public:
+    int32_t stagePos = 0;
+    int32_t bossPos = 0;
+
+    CReplay();
+    // Both streams zeroed, both positions 0.
+    void Reset();
+    // Appends to the stream of the requested scene; a full stream keeps overwriting its last byte.
+    void Record(uint8_t input);
+    // The next byte of the stream of the requested scene, 0 in other scenes; a stream read to
+    // its end starts again at its first byte.
+    uint8_t Read();
+    // Writes both streams to the temporary files of the stage just finished. It runs when the
+    // stage index (g_nStage) already names the next stage.
+    void SaveStage() const;
+    // Joins the twelve temporary files into slot file `slot`; missing bytes are written as 0.
+    void SaveSlot(int32_t slot);
+    // Leaves the n-th stage's pair of streams of slot file `slot` in memory. A missing slot file
+    // is created empty; bytes beyond a short file's end stay as they were.
+    void Load(int32_t slot, int32_t n);
+    // A run whose score entered high-score row `row`: the slot files of rows row..3 move down one
+    // row (the last one drops out), then the run is saved into slot `row`. Any other row saves
+    // nothing.
+    void SaveRun(int32_t row);
+    // Moves slot files row..3 to row+1..4, newest last; a missing file empties its new row.
+    static void ShiftSlots(int32_t row);
+};
+
+extern CReplay g_Replay;
