@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/random.h"
+#include "tests/shooting/player_fixture.h"
+
+namespace {
+
+class PlayerFireTest : public PlayerFixture {
+protected:
+    // The shots of the next volley of the current type, fired from the ship at (280, 20).
+    std::vector<CBullet> Volley(int32_t power, int32_t type) {
+        g_Player.power = power;
+        g_nShotType = type;
+        g_Player.shotCount = type == 0 ? 2 : 4;
+        const int32_t first = g_BulletMannager.next;
+        g_Player.Shoot(1);
+        return {g_BulletMannager.shots + first, g_BulletMannager.shots + g_BulletMannager.next};
+    }
+
+    void ClearBackBuffer() { std::fill_n(g_BackBuffer.pixels, 640 * 480, 0u); }
+};
+
+TEST_F(PlayerFireTest, TypeZeroAtPowerZero) {
+    for (int frame = 1; frame <= 3; ++frame) {
+        Frame(1);
+        EXPECT_EQ(g_BulletMannager.next, frame == 3 ? 2 : 0);
+    }
+    const CBullet& a = g_BulletMannager.shots[0];
+    const CBullet& b = g_BulletMannager.shots[1];
+    EXPECT_EQ(a.x0, 306.0);
+    EXPECT_EQ(b.x0, 317.0);
+    EXPECT_EQ(a.y0, 52.0);
+    EXPECT_EQ(a.vy, -14.0);
+    EXPECT_EQ(a.cell, 0);
+    // Moved once in the frame it was fired, before any enemy tests it.
+    EXPECT_EQ(a.y, 66.0);
+    EXPECT_EQ(a.value, 18);
+}
+
+TEST_F(PlayerFireTest, VolleySizesByTypePhaseAndPower) {
+    struct Row {
+        int32_t type, power, phase;
+        size_t count;
+    };
+    const Row rows[] = {{0, 1, 0, 4},  {0, 6, 0, 4},   {0, 7, 0, 8},  {0, 11, 0, 8}, {1, 0, 0, 12},
+                        {1, 0, 1, 12}, {1, 7, 0, 20},  {1, 7, 1, 16}, {2, 0, 0, 6},  {2, 6, 1, 8},
+                        {2, 7, 1, 12}, {2, 10, 0, 14}, {2, 10, 1, 12}};
+    for (const Row& row : rows) {
+        g_Player.shotPhase = row.phase;
+        EXPECT_EQ(Volley(row.power, row.type).size(), row.count)
+            << row.type << " " << row.power << " " << row.phase;
+    }
+}
+
+TEST_F(PlayerFireTest, VolleyPositionsCellsAndVelocities) {
+    std::vector<CBullet> v = Volley(11, 0);
+    EXPECT_EQ(v[0].cell, 2);
+    EXPECT_EQ(v[2].x0, 314.0 - 18);
+    EXPECT_EQ(v[6].x0, 314.0 - 58);
+    EXPECT_EQ(v[7].y0, 60.0 - 46);
+    EXPECT_EQ(v[7].cell, 3);
+    EXPECT_EQ(v[7].vy, -16.0);
+
+    // Type 1 fires the mirrored shots of a pair of rows alternately.
+    v = Volley(0, 1);
+    EXPECT_EQ(v[6].x0, 317.0 + 18);
+    EXPECT_EQ(v[7].x0, 317.0 - 35);
+    EXPECT_EQ(v[7].vx, -7.0);
+    EXPECT_EQ(v[8].y0, 60.0 - 35);
+
+    // Type 2's odd volleys: sines of 30 and 40 degrees in double, stored as floats.
+    g_Player.shotPhase = 1;
+    v = Volley(0, 2);
+    EXPECT_EQ(v[2].vx, 7.0);
+    EXPECT_EQ(v[3].vx, -7.0);
+    EXPECT_FLOAT_EQ(v[4].vx, 8.999026f);
+    g_Player.shotPhase = 1;
+    v = Volley(10, 2);
+    EXPECT_EQ(v[4].vx, 8.0);
+    EXPECT_FLOAT_EQ(v[6].vx, 10.284602f);
+    EXPECT_EQ(v[11].x0, 317.0 - 54);
+    EXPECT_EQ(v[0].vy, -16.0);
+}
+
+TEST_F(PlayerFireTest, TimersCadenceAndBomb) {
+    // The first step after Init runs with the button up; the cadence counts it.
+    g_Player.Shoot(0);
+    EXPECT_EQ(g_Player.shotCount, 1);
+    EXPECT_EQ(SoundRequest[0], 1);
+    g_Player.Shoot(0);
+    EXPECT_EQ(g_Player.shotCount, 1);
+
+    // Firing goes on for 15 frames after the button is released.
+    g_Player.Shoot(1);
+    int steps = 0;
+    for (int i = 0; i < 30; ++i) {
+        SoundRequest[0] = 0;
+        g_Player.Shoot(0);
+        steps += SoundRequest[0];
+    }
+    EXPECT_EQ(steps, 15);
+
+    // A switch from a five-frame type past the three-frame limit fires at once.
+    g_Player.shotCount = 4;
+    const int32_t next = g_BulletMannager.next;
+    g_Player.Shoot(1);
+    EXPECT_EQ(g_Player.shotCount, 0);
+    EXPECT_EQ(g_BulletMannager.next - next, 2);
+
+    g_bBombActive = 1;
+    SoundRequest[0] = 0;
+    for (int i = 0; i < 6; ++i)
+        g_Player.Shoot(1);
+    EXPECT_EQ(SoundRequest[0], 1);
+    EXPECT_EQ(g_Player.shotCount, 0);
+
+    g_Player.y = -140;
+    g_Player.Shoot(1);
+    EXPECT_EQ(g_Player.shotTimer, 0);
+}
+
+TEST_F(PlayerFireTest, OptionLasersAndTheirBeamRows) {
+    g_Player.laserImage.Create(1, 1);
+    g_Player.laserHitImage.Create(1, 1);
+    ClearBackBuffer();
+    g_Player.power = 3;
+    g_Player.Shoot(1);
+    const uint64_t before = RandDraws();
+    g_Player.DrawLazer();
+    EXPECT_EQ(RandDraws(), before);
+    EXPECT_EQ(g_Player.optionCount, 2);
+    EXPECT_EQ(g_Player.option[0].x, 339);
+    EXPECT_EQ(g_Player.option[0].y, 45);
+    EXPECT_EQ(g_Player.option[2].x, 0);
+    EXPECT_EQ(g_Player.laserTip[0].y, 468);
+    const uint32_t* row = g_BackBuffer.GetPixelAddress(339 - 6, 200);
+    const uint32_t expected[9] = {0,        0x121256, 0x121256, 0x121256, 0x9999FF,
+                                  0x121256, 0x121256, 0x121256, 0};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(row[i], expected[i]) << i;
+    EXPECT_EQ(*g_BackBuffer.GetPixelAddress(336, 44), 0u);
+    EXPECT_EQ(*g_BackBuffer.GetPixelAddress(337, 468), 0x9999FFu);
+
+    g_Player.power = 4;
+    g_Player.x = 100;
+    g_Player.laserTip[1].y = 300;
+    g_Player.laserTip[1].hit = 1;
+    g_Player.laserTip[3].y = 200;
+    g_Player.DrawLazer();
+    EXPECT_EQ(g_Player.option[1].x, 159);
+    EXPECT_EQ(g_Player.option[3].x, 159);
+    EXPECT_EQ(g_Player.option[2].x, 182);
+    // Two cut lasers: three numbers each; a tip an enemy lowered this frame stays put.
+    EXPECT_EQ(RandDraws() - before, 6u);
+    EXPECT_EQ(g_Player.laserTip[1].y, 300);
+    EXPECT_EQ(g_Player.laserTip[1].hit, 0);
+    EXPECT_EQ(g_Player.laserTip[3].y, 468);
+    g_Player.DrawLazer();
+    EXPECT_EQ(g_Player.laserTip[1].y, 468);
+
+    // Pulled far up, the beam rows fall outside the field and are skipped.
+    g_Player.y = 460;
+    g_Player.DrawLazer();
+    EXPECT_EQ(g_Player.option[0].y, 485);
+
+    // Other shot types and the bomb leave the options and tips alone.
+    g_Player.laserTip[0].y = 300;
+    g_nShotType = 1;
+    g_Player.DrawLazer();
+    g_nShotType = 0;
+    g_bBombActive = 1;
+    g_Player.DrawLazer();
+    EXPECT_EQ(g_Player.laserTip[0].y, 300);
+    EXPECT_EQ(RandDraws() - before, 9u);
+}
+
+}  // namespace
