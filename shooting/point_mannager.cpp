@@ -1,0 +1,125 @@
+#include "shooting/point_mannager.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+CPointMannager* g_pPointMannager = nullptr;
+
+namespace {
+
+// The file's lines: five scores, then five name records.
+constexpr int kFirstNameLine = CPointMannager::kTableSize + 1;
+constexpr int kLastLine = 2 * CPointMannager::kTableSize;
+constexpr int32_t kLevelMax = 2;
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// A score line as a decimal number; anything outside 0..INT32_MAX, garbage included, is
+// brought to the nearest end (garbage reads as 0).
+int32_t ParseScore(const char* line) {
+    const long value = std::strtol(line, nullptr, 10);
+    return static_cast<int32_t>(std::clamp<long>(value, 0, INT32_MAX));
+}
+
+// A name line "LLLLLLV": two digits per letter, one for the level. Fields are read in order
+// until one fails; those after it keep their values.
+void ParseName(const char* line, HighScoreName& name) {
+    int32_t fields[4] = {name.c1, name.c2, name.c3, name.level};
+    const int read =
+        std::sscanf(line, "%2d%2d%2d%1d", &fields[0], &fields[1], &fields[2], &fields[3]);
+    if (read >= 1) name.c1 = std::clamp(fields[0], 0, CPointMannager::kLetterMax);
+    if (read >= 2) name.c2 = std::clamp(fields[1], 0, CPointMannager::kLetterMax);
+    if (read >= 3) name.c3 = std::clamp(fields[2], 0, CPointMannager::kLetterMax);
+    if (read >= 4) name.level = std::clamp(fields[3], 0, kLevelMax);
+}
+
+}  // namespace
+
+void CPointMannager::AddGauge(int32_t n) {
+    chain = static_cast<int32_t>(std::min<int64_t>(int64_t{chain} + n, kChainMax));
+}
+
+void CPointMannager::Update() {
+    chain = std::clamp<int32_t>(chain - 2, 0, kChainMax);
+    // The score shows as an unsigned 32-bit number, so it wraps rather than overflows.
+    score = static_cast<int32_t>(static_cast<uint32_t>(score) + static_cast<uint32_t>(chain));
+}
+
+void CPointMannager::LoadCompressedImage(const char* file) {
+    if (pointImage == nullptr) pointImage = std::make_unique<CImageShooting>();
+    pointImage->LoadCompressed(file);
+}
+
+void CPointMannager::LoadImage(const char* file) {
+    if (digitImage == nullptr) digitImage = std::make_unique<CImageShooting>();
+    digitImage->Load(file);
+}
+
+int32_t CPointMannager::DigitCount(int32_t n) {
+    int32_t count = 1;
+    for (int64_t power = 10; n >= power; power *= 10)
+        ++count;
+    return count;
+}
+
+void CPointMannager::DrawNumber(CImage32& dest, const CImage32& strip, int32_t x, int32_t y,
+                                int32_t n) {
+    if (n < 0) return;
+    const CDrawMode keyed(2);
+    const int32_t digits = DigitCount(n);
+    int64_t below = 1;
+    for (int32_t k = 1; k <= digits; ++k) {
+        const int64_t power = below * 10;
+        const auto d = static_cast<int32_t>((n % power) / below);
+        dest.BltField(keyed, x - 12 * k, y, strip, 12 * d, 0, 12, 15);
+        below = power;
+    }
+}
+
+void CPointMannager::LoadScores() {
+    errno = 0;
+    File file(std::fopen(kHighScoreFile, "r"), &std::fclose);
+    if (file == nullptr) {
+        // Only a file that is not there is made, and "x" never truncates one that appeared
+        // meanwhile; a file that exists but cannot be read keeps its bytes.
+        if (errno == ENOENT) {
+            File created(std::fopen(kHighScoreFile, "wx"), &std::fclose);
+        }
+        return;
+    }
+
+    char line[128];
+    for (int n = 1; n <= kLastLine && std::fgets(line, sizeof line, file.get()) != nullptr; ++n) {
+        if (n < kFirstNameLine) {
+            scores[n - 1] = ParseScore(line);
+            if (n == 1) hiScore = scores[0];
+        } else {
+            ParseName(line, names[n - kFirstNameLine]);
+        }
+    }
+}
+
+void CPointMannager::SaveScores() {
+    File file(std::fopen(kHighScoreTempFile, "w"), &std::fclose);
+    if (file == nullptr) return;
+
+    bool ok = true;
+    for (int32_t s : scores)
+        ok = ok && std::fprintf(file.get(), "%2d\n", s) > 0;
+    for (HighScoreName& name : names) {
+        if (name.c1 > kLetterMax) name.c1 = kLetterMax;
+        if (name.c2 > kLetterMax) name.c2 = kLetterMax;
+        if (name.c3 > kLetterMax) name.c3 = kLetterMax;
+        if (name.level > kLetterMax) name.level = 0;
+        ok = ok && std::fprintf(file.get(), "%02d%02d%02d%01d\n", name.c1, name.c2, name.c3,
+                                name.level) > 0;
+    }
+    const bool closed = std::fclose(file.release()) == 0;
+    // Failures stay silent; the old file is replaced only by a complete new one.
+    if (!ok || !closed || std::rename(kHighScoreTempFile, kHighScoreFile) != 0) {
+        std::remove(kHighScoreTempFile);
+    }
+}
