@@ -1,6 +1,7 @@
 #include "game/global_objects.h"
 
 #include "game/scenes.h"
+#include "shooting/point_mannager.h"
 
 CTaskEngin* g_pOpeningMovie = nullptr;
 CTaskEngin* g_pCharacterSelect = nullptr;
@@ -24,6 +25,7 @@ CBackGround2* g_pBG = nullptr;
 CBoss* g_pBoss = nullptr;
 
 void CreateGlobalObjects() {
+    g_pPointMannager = new CPointMannager;
     // Scene objects in the order they are made; each starts with state and frame 0.
     g_pOpeningMovie = new CTaskEngin;
     g_pCharacterSelect = new CTaskEngin;
@@ -33,6 +35,9 @@ void CreateGlobalObjects() {
     g_pContinue = new CTaskEngin;
     g_pGame = new CTaskEngin;
     g_pStageEnd = new CTaskEngin;
+    // The stage-end tally's pictures belong to the score keeper.
+    g_pPointMannager->LoadCompressedImage("img/point");
+    g_pPointMannager->LoadImage("img/figur12_15.bmp");
     g_pGameBoss = new CTaskEngin;
     g_pStory = new CTaskEngin;
     g_pEnding = new CTaskEngin;

@@ -4,6 +4,7 @@
 #include "engine/requests.h"
 #include "game/scenes.h"
 #include "shooting/player.h"
+#include "shooting/point_mannager.h"
 
 namespace {
 
@@ -19,6 +20,11 @@ void EnterTitle() {
     g_Player.power = 0;
     g_nShotType = 0;
     SeedRand(1);
+    // The chain gauge is left as it is.
+    g_pPointMannager->score = 0;
+    g_pPointMannager->itemCount = 0;
+    g_pPointMannager->powerGauge = 0;
+    g_pPointMannager->extendGauge = 0;
     g_pTitle->Start();
     g_pScene = g_pTitle;
 }

@@ -10,6 +10,7 @@
 #include "engine/requests.h"
 #include "game/input.h"
 #include "game/scenes.h"
+#include "shooting/point_mannager.h"
 
 // A scene that counts what the switch and the frame loop do to it.
 class RecordingScene : public CTaskEngin {
@@ -45,6 +46,7 @@ protected:
             *holder = scenes_.back().get();
         }
         g_pScene = g_pOpeningMovie;
+        if (g_pPointMannager == nullptr) g_pPointMannager = new CPointMannager;
         g_nScene = 0;
         g_nNextScene = 0;
         g_nStage = 1;

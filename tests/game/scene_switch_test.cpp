@@ -41,6 +41,11 @@ TEST_F(SceneSwitch, TitleResetsTheRunAndStartsTheTitle) {
     g_Player.lives = 0;
     g_Player.bombs = 9;
     g_Player.power = 7;
+    g_pPointMannager->score = 1000;
+    g_pPointMannager->itemCount = 4;
+    g_pPointMannager->powerGauge = 300;
+    g_pPointMannager->extendGauge = 200;
+    g_pPointMannager->chain = 90;
     Rand();
     SwitchTo(kSceneTitle);
     EXPECT_EQ(g_pScene, g_pTitle);
@@ -51,6 +56,11 @@ TEST_F(SceneSwitch, TitleResetsTheRunAndStartsTheTitle) {
     EXPECT_EQ(g_Player.bombs, 3);
     EXPECT_EQ(g_Player.power, 0);
     EXPECT_EQ(Rand(), 130);  // seeded with 1
+    EXPECT_EQ(g_pPointMannager->score, 0);
+    EXPECT_EQ(g_pPointMannager->itemCount, 0);
+    EXPECT_EQ(g_pPointMannager->powerGauge, 0);
+    EXPECT_EQ(g_pPointMannager->extendGauge, 0);
+    EXPECT_EQ(g_pPointMannager->chain, 90);
 }
 
 TEST_F(SceneSwitch, StartsAndScenesOfEveryTarget) {
