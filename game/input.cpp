@@ -9,6 +9,10 @@
 #include "game/app.h"
 #include "game/scenes.h"
 #include "shooting/bomb.h"
+#include "shooting/bullet.h"
+#include "shooting/effect.h"
+#include "shooting/enemy_bullet.h"
+#include "shooting/item.h"
 #include "shooting/player.h"
 
 InputState g_Input;
@@ -48,11 +52,20 @@ void GiveUp() {
     g_pScene->frame = 0;
     g_Input.shotPrev = 0;
     g_Input.shot = 0;
+    g_EBMannager.Init();
+    g_ItemMannager.Init();
+    g_EffectMannager.Reset();
     g_bBombActive = 0;
     g_Bomb.counter = 0;
     g_Bomb.running = 0;
+    g_BulletMannager.Init();
     g_Music.player.Stop();
     g_Music.Load("BGM/stage1.ogg");
+    if (g_pEBImage != nullptr) {
+        g_pEBImage[0].Load("img/e-bullets.bmp");
+        g_pEBImage[1].Load("img/e-d-bullets.bmp");
+        g_pEBImage[2].Load("img/dark-bullets.bmp");
+    }
     g_Replay.stagePos = 0;
     g_Replay.bossPos = 0;
 }

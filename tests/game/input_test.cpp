@@ -1,6 +1,8 @@
 #include "engine/random.h"
 #include "scene_fixture.h"
 #include "shooting/bomb.h"
+#include "shooting/enemy_bullet.h"
+#include "shooting/item.h"
 #include "shooting/player.h"
 
 namespace {
@@ -175,8 +177,14 @@ TEST_F(Input, GivingUpGoesBackToTheTitleWithANewShip) {
     g_bBombActive = 1;
     g_Replay.stagePos = 10;
     g_Replay.bossPos = 20;
+    g_EBMannager.Shoot(200, 200, 0, 0.0f, 1.0f);
+    g_ItemMannager.Drop(200, 200, 0, 90, 1);
     Press({Z});
     EXPECT_EQ(g_nNextScene, kSceneTitle);
+    EXPECT_EQ(g_EBMannager.next, CEBMannager::kFirstRingSlot);
+    EXPECT_EQ(g_EBMannager.bullets[CEBMannager::kFirstRingSlot].alive, 0);
+    EXPECT_EQ(g_ItemMannager.index, 0);
+    EXPECT_EQ(g_ItemMannager.items[1].alive, 0);
     EXPECT_EQ(g_nPromptFrames, 0);
     EXPECT_EQ(g_bReplay, 0);
     EXPECT_EQ(g_bPresentPlayArea, 0);
