@@ -1,0 +1,297 @@
+#include "bosses/boss.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "bosses/boss1.h"
+#include "bosses/boss_child.h"
+#include "enemies/background.h"
+#include "engine/angle.h"
+#include "engine/game_state.h"
+#include "engine/random.h"
+#include "engine/requests.h"
+#include "shooting/effect.h"
+#include "shooting/enemy_bullet.h"
+#include "shooting/hit_test.h"
+#include "shooting/player.h"
+
+uint8_t g_bBossFlash = 0;
+CBoss* g_pBossList[kBossCount] = {};
+
+namespace {
+
+constexpr int32_t kKeyMode = 2;
+constexpr int32_t kFlashMode = 19;
+constexpr int32_t kFlashLevel = 100;
+
+constexpr int32_t kSoundHit = 1;
+constexpr int32_t kSoundBlast = 5;
+constexpr int32_t kSoundBurst = 6;
+
+constexpr double kPush = 8;
+constexpr double kPushFloor = 5;
+
+constexpr int32_t kGaugeMax = 360;
+constexpr int32_t kGaugeX = 140;
+constexpr int32_t kGaugeY = 458;
+constexpr int32_t kGaugeH = 8;
+
+// The defeat sequence, in frames counted from the frame the last phase is beaten.
+constexpr int32_t kDefeatPhaseBlast = 10;
+constexpr int32_t kDefeatChildrenOff = 15;
+constexpr int32_t kDefeatBurstsEnd = 30;
+constexpr int32_t kDefeatRing = 40;
+constexpr int32_t kDefeatChat = 100;
+constexpr int32_t kDefeatEnd = 160;
+constexpr int32_t kStageWithDefeatChat = 4;
+constexpr int32_t kDefeatChatNumber = 42;
+constexpr int32_t kSceneChat = 100;
+
+constexpr int32_t kBlastImage = 16;
+constexpr int32_t kBlastImage2 = 20;
+
+int32_t Trunc(double v) {
+    return static_cast<int32_t>(v);
+}
+
+// A boss without a script of its own: it comes down into the field, takes hits in one phase
+// and is beaten like any other, so a stage whose boss is not built yet can be played through.
+class CStandInBoss : public CBoss {
+public:
+    void Init() override {
+        Reset();
+        phasesLeft = 0;
+        phaseCount = 0;
+        x = 180;
+        y = 480;
+        vy = kEntrySpeed;
+        hp = kHp;
+        phaseHp = kHp;
+        g_pBossImage1->LoadCompressed("img/bs1-1");
+        g_pBossImage = g_pBossImage1;
+        w = 260;
+        h = 221;
+        hotX = w / 2;
+        hotY = h / 2;
+        shotBoxHalfW = 100;
+        shotBoxHigh = h;
+        shotBoxLow = 70;
+        for (CImageShooting& image : g_pBossPartsImage)
+            image.Create(1, 1);
+    }
+
+    void Act() override {
+        CBoss::Act();
+        if (y <= kRestY) vy = 0;
+    }
+
+private:
+    static constexpr int32_t kHp = 300;
+    static constexpr double kEntrySpeed = 2;
+    static constexpr double kRestY = 240;
+};
+
+}  // namespace
+
+void CBoss::Reset() {
+    x = 0;
+    y = 0;
+    vx = 0;
+    vy = 0;
+    hp = 2;
+    kind = 0;
+    flag = 0;
+    alive = 0;
+    draw = CDrawMode(kKeyMode);
+    step = 0;
+    w = 10;
+    h = 10;
+    age = 0;
+    shotBoxHalfW = 100;
+    shotBoxLow = 50;
+    shotBoxHigh = h;
+    tick = 0;
+    frameX = 0;
+    animCount = 0;
+    param3 = 1;
+
+    work1 = 0;
+    work2 = 0;
+    work3 = 0;
+    emitter.Reset();
+    rotation = 0.0;
+    dying = 0;
+    scriptFrame = 0;
+    defeatTimer = 0;
+    routeRow = 0;
+    hotX = 0;
+    hotY = 0;
+    phaseHp = 0;
+    phaseFrame = 0;
+    phaseCount = 0;
+    phasesLeft = 0;
+    frameCol = 0;
+    frameRow = 0;
+    entered = 0;
+}
+
+void CBoss::Hit() {
+    hp -= 1;
+    SoundRequest[kSoundHit] = 1;
+    if (g_bBossFlash != 0) {
+        draw.mode = kFlashMode;
+        draw.level = kFlashLevel;
+    } else {
+        draw.mode = kKeyMode;
+    }
+    g_bBossFlash = g_bBossFlash == 0 ? 1 : 0;
+}
+
+void CBoss::PushPlayer() {
+    if (g_Player.y - kPush > kPushFloor) g_Player.y -= kPush;
+}
+
+void CBoss::TakeShots() {
+    if (HitByShotBox(*this)) {
+        Hit();
+    } else {
+        draw.mode = kKeyMode;
+    }
+}
+
+bool CBoss::BeginFrame() {
+    if (phasesLeft < 0) return false;
+    phaseFrame += 1;
+    scriptFrame = phaseFrame;
+    return true;
+}
+
+void CBoss::Act() {
+    if (phasesLeft < 0) return;
+    if (x > 0 && x < 640 && y > -80 && y <= 480) {
+        x += vx;
+        y -= vy;
+    } else {
+        alive = 0;
+    }
+    if (HitPlayerBox(*this)) PushPlayer();
+    if (HitByShotBox(*this)) {
+        SoundRequest[kSoundHit] = 1;
+        Hit();
+    } else {
+        draw.mode = kKeyMode;
+    }
+}
+
+bool CBoss::CheckDefeat() {
+    if (hp >= 1) {
+        defeatTimer = 0;
+        dying = 0;
+        return false;
+    }
+    frameCol = 0;
+    frameRow = 0;
+    if (defeatTimer < kDefeatPhaseBlast && phasesLeft >= 0) {
+        SoundRequest[kSoundBlast] = 1;
+        g_EffectMannager.AddMidEx(Trunc(x + w / 2), Trunc(y + h / 2), kBlastImage, kBlastImage2, 0,
+                                  0, 0, 2);
+    }
+    // Every bullet still flying when a phase falls, or fired during the defeat, pays out.
+    g_EBMannager.ChangeToItems();
+    phaseFrame = 0;
+    phasesLeft -= 1;
+    if (phasesLeft >= 0) {
+        hp = phaseHp;
+        defeatTimer = 0;
+        ClearBossChildren();
+    } else {
+        hp = 0;
+    }
+    if (hp != 0) {
+        phaseFrame = 0;
+        return false;
+    }
+    dying = 1;
+    if (phasesLeft >= 0) {
+        phaseFrame = 0;
+        return false;
+    }
+
+    defeatTimer += 1;
+    const int32_t cx = Trunc(x + w / 2);
+    const int32_t cy = Trunc(y + h / 2);
+    if (defeatTimer == kDefeatChildrenOff) ClearBossChildren();
+    if (defeatTimer < kDefeatBurstsEnd && defeatTimer % 4 == 0) {
+        SoundRequest[kSoundBurst] = 1;
+        const int32_t dy = Rand() % 100;
+        const int32_t dx = Rand() % 100;
+        g_EffectMannager.AddMidEx(cx + dx - 50, cy + dy - 50, kBlastImage, kBlastImage2, 0, 0, 0,
+                                  0);
+    }
+    if (defeatTimer == kDefeatRing) {
+        SoundRequest[kSoundBlast] = 1;
+        for (int32_t i = 0; i < 12; ++i) {
+            const double a = DegToRad(30 * i);
+            g_EffectMannager.AddMidEx(cx, cy, kBlastImage, kBlastImage2,
+                                      static_cast<float>(std::cos(a) * 6),
+                                      static_cast<float>(std::sin(a) * 6), 0, 0);
+        }
+    }
+    // The body shrinks to a point: nothing can touch it and its parts are no longer drawn.
+    if (defeatTimer > kDefeatRing) {
+        w = 1;
+        h = 1;
+    }
+    if (defeatTimer == kDefeatChat && g_nStage == kStageWithDefeatChat && g_bChat != 0) {
+        g_nNextScene = kSceneChat;
+        g_nChat = kDefeatChatNumber;
+    }
+    if (defeatTimer > kDefeatEnd) {
+        hp = phaseHp;
+        defeatTimer = 0;
+        return true;
+    }
+    phaseFrame = 0;
+    return false;
+}
+
+int32_t CBoss::GaugeWidth() const {
+    if (phaseHp <= 0) return 0;
+    const int64_t width = int64_t{hp} * kGaugeMax / phaseHp;
+    return static_cast<int32_t>(std::clamp<int64_t>(width, 0, kGaugeMax));
+}
+
+void CreateBosses() {
+    if (g_pBossList[0] != nullptr) return;
+    // The bosses load their sprites into the shared boss images, and the current sprite is
+    // always one of those five: the empty picture made with them would only be lost.
+    CreateBackgrounds();
+    if (g_pBossImage != g_pBossImage1) {
+        delete g_pBossImage;
+        g_pBossImage = g_pBossImage1;
+    }
+    g_pBossList[0] = new CStandInBoss;
+    g_pBossList[1] = new CBoss1;
+    for (int i = 2; i <= 5; ++i)
+        g_pBossList[i] = new CStandInBoss;
+    g_pBossList[6] = new CBoss1;
+}
+
+void DrawBoss(CImage32& dest, const CBoss& boss) {
+    if (g_pBossImage == nullptr) return;
+    const CImageShooting& image = *g_pBossImage;
+    if (boss.rotation == 0.0) {
+        dest.BltField(boss.draw, Trunc(boss.x), Trunc(boss.y), image, boss.frameCol * boss.w,
+                      boss.frameRow * boss.h, boss.w, boss.h);
+        if (boss.w != 1) DrawBossParts(dest, boss.x, boss.y, boss.draw.mode == kFlashMode);
+    } else {
+        dest.BltRotatedKey(Trunc(boss.x + boss.w / 2), Trunc(boss.y + boss.h / 2), boss.rotation,
+                           1.0, boss.draw, image, 0, 0, boss.w, boss.h);
+    }
+}
+
+void DrawBossGauge(CImage32& dest, const CBoss& boss, const CImage32& bar, const CImage32& fill) {
+    const CDrawMode keyed(kKeyMode);
+    dest.BltNoClip(keyed, kGaugeX, kGaugeY, bar, 0, 0, bar.width, bar.height);
+    dest.BltNoClip(keyed, kGaugeX, kGaugeY, fill, 0, 0, boss.GaugeWidth(), kGaugeH);
+}
