@@ -22,6 +22,7 @@ uint8_t g_nPromptCursor = 1;
 int32_t g_nPromptFrames = 0;
 int32_t g_nStickUpRepeat = 0;
 int32_t g_nStickDownRepeat = 0;
+uint8_t g_bPromptSnapshot = 0;
 int32_t g_bPresentPlayArea = 0;
 
 namespace {

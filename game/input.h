@@ -41,6 +41,9 @@ extern uint8_t g_nPromptCursor;  // 1 = go on, 0 = give up; kept from one prompt
 extern int32_t g_nPromptFrames;
 extern int32_t g_nStickUpRepeat;
 extern int32_t g_nStickDownRepeat;
+// Cleared by the play scenes when they ask for a prompt, so the prompt takes a fresh picture
+// of the screen behind it.
+extern uint8_t g_bPromptSnapshot;
 
 // Set by the play-screen panels on odd frames: present only the play area.
 extern int32_t g_bPresentPlayArea;

@@ -1,3 +1,5 @@
+#include "bosses/boss.h"
+#include "enemies/stage_script.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/replay.h"
@@ -5,6 +7,8 @@
 #include "game/scenes.h"
 #include "shooting/player.h"
 #include "shooting/point_mannager.h"
+
+CEnemyMannager* g_pStageList[kStageCount] = {};
 
 namespace {
 
@@ -82,8 +86,14 @@ void SwitchScene() {
             break;
         case kSceneStageEnd:
             g_pScene = g_pStageEnd;
+            // The next stage's boss is set up here, after the boss fight advanced the index.
+            if (g_nStage >= 0 && g_nStage < kBossCount && g_pBossList[g_nStage] != nullptr) {
+                g_pBoss = g_pBossList[g_nStage];
+                g_pBoss->Init();
+            }
             break;
         case kSceneChat:
+            CEnemyMannager::ReleaseImages();
             g_pScene = g_pGameChat;
             break;
         case kSceneContinue:

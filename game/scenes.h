@@ -54,6 +54,10 @@ extern CTaskEngin* g_pKeyConfig;
 extern CTaskEngin* g_pPause;
 extern CTaskEngin* g_pReplaySelect;
 
+// The stage scripts by stage index (0 bonus, 1..5, 6), made at the logo's 100th frame.
+inline constexpr int32_t kStageCount = 7;
+extern CEnemyMannager* g_pStageList[kStageCount];
+
 // The current stage script, background and boss.
 extern CEnemyMannager* g_pStage;
 extern CBackGround2* g_pBG;
