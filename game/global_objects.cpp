@@ -1,6 +1,22 @@
 #include "game/global_objects.h"
 
+#include "bosses/boss_child.h"
+#include "enemies/background.h"
+#include "game/app.h"
+#include "game/boss_scene.h"
+#include "game/character_select.h"
+#include "game/continue_prompt.h"
+#include "game/game_scene.h"
+#include "game/level_select.h"
+#include "game/opening_movie.h"
+#include "game/pause_prompt.h"
+#include "game/play_screen.h"
 #include "game/scenes.h"
+#include "game/sprite_images.h"
+#include "game/stage_end.h"
+#include "game/title.h"
+#include "shooting/enemy_bullet.h"
+#include "shooting/missile.h"
 #include "shooting/point_mannager.h"
 
 CTaskEngin* g_pOpeningMovie = nullptr;
@@ -25,24 +41,40 @@ CBackGround2* g_pBG = nullptr;
 CBoss* g_pBoss = nullptr;
 
 void CreateGlobalObjects() {
+    // The full-screen program loads these pictures once its display has been switched.
+    const bool deferPictures = g_Variant == Variant::Fullscreen;
+    if (!deferPictures) LoadTitleAndContinuePictures();
+    CreateBackgrounds();
+    for (CImageShooting& image : g_pBossPartsImage)
+        image.Create(1, 1);
+    if (!deferPictures) LoadBattleFrameImage();
+    LoadPanelImages();
+
     g_pPointMannager = new CPointMannager;
-    // Scene objects in the order they are made; each starts with state and frame 0.
-    g_pOpeningMovie = new CTaskEngin;
-    g_pCharacterSelect = new CTaskEngin;
-    g_pTitle = new CTaskEngin;
-    g_pLevelSelect = new CTaskEngin;
-    g_pGameChat = new CTaskEngin;
-    g_pContinue = new CTaskEngin;
-    g_pGame = new CTaskEngin;
-    g_pStageEnd = new CTaskEngin;
-    // The stage-end tally's pictures belong to the score keeper.
-    g_pPointMannager->LoadCompressedImage("img/point");
-    g_pPointMannager->LoadImage("img/figur12_15.bmp");
-    g_pGameBoss = new CTaskEngin;
+    // The sheets of stage 1, where every run starts, and the missiles' sheet.
+    g_pEBImage = new CImageShooting[4];
+    g_pEBImage[0].Load("img/e-bullets.bmp");
+    g_pEBImage[1].Load("img/e-d-bullets.bmp");
+    g_pEBImage[2].Load("img/dark-bullets.bmp");
+    g_pEBImage[3].Load("img/eb-missiles.bmp");
+    g_MissileMannager.LoadImages();
+
+    // The scene objects, each with state and frame 0. The scenes still to be built are plain
+    // scene objects that draw nothing.
+    g_pOpeningMovie = new COpeningMovie;
+    g_pCharacterSelect = new CCharacterSelect;
+    g_pTitle = new CTitle;
+    g_pLevelSelect = new CLevelSelect;
+    g_pGameChat = new CGameChat;
+    g_pContinue = new CContinue;
+    g_pGame = new CGame;
+    g_pStageEnd = new CStageEnd;
+    g_pGameBoss = new CGameBoss;
     g_pStory = new CTaskEngin;
     g_pEnding = new CTaskEngin;
     g_pKeyConfig = new CTaskEngin;
-    g_pPause = new CTaskEngin;
+    g_pPause = new CPause;
     g_pReplaySelect = new CTaskEngin;
     g_pScene = g_pOpeningMovie;
+    LoadBossGaugeImages();
 }

@@ -18,6 +18,13 @@ void AddEngineAssets(AssetList& list);
 void AddSoundAssets(AssetList& list);
 void AddShootingAssets(AssetList& list);
 void AddEffectAssets(AssetList& list);
+void AddItemAssets(AssetList& list);
+void AddBulletAssets(AssetList& list);
+void AddBackgroundAssets(AssetList& list);
+void AddEnemyAssets(AssetList& list);
+void AddMissileAssets(AssetList& list);
+void AddBossAssets(AssetList& list);
+void AddMenuAssets(AssetList& list);
 
 AssetList AllAssets() {
     AssetList list;
@@ -25,6 +32,13 @@ AssetList AllAssets() {
     AddSoundAssets(list);
     AddShootingAssets(list);
     AddEffectAssets(list);
+    AddItemAssets(list);
+    AddBulletAssets(list);
+    AddBackgroundAssets(list);
+    AddEnemyAssets(list);
+    AddMissileAssets(list);
+    AddBossAssets(list);
+    AddMenuAssets(list);
     return list;
 }
 

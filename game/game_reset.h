@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+// Set when a menu choice is confirmed; the menu fades out while it is set and clears it when it
+// leaves.
+extern uint8_t g_bMenuConfirm;
+
+// Clears the held and previous bytes of shot, bomb, change and the four directions in g_Input;
+// a pause request stays.
+void ResetInputEdges();
+
+// The new-game reset: the ship, the high-score table, the stage scripts and bosses, every pool,
+// the bomb, stage 1 with its boss current, a black screen, both replay positions 0 and the
+// generator seeded with 1.
+void ResetGameState();
