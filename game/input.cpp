@@ -1,5 +1,6 @@
 #include "game/input.h"
 
+#include "enemies/stage_script.h"
 #include "engine/game_state.h"
 #include "engine/joystick.h"
 #include "engine/music.h"
@@ -53,6 +54,9 @@ void GiveUp() {
     g_pScene->frame = 0;
     g_Input.shotPrev = 0;
     g_Input.shot = 0;
+    for (int32_t stage = 0; stage <= 5; ++stage) {
+        if (g_pStageList[stage] != nullptr) g_pStageList[stage]->Reset();
+    }
     g_EBMannager.Init();
     g_ItemMannager.Init();
     g_EffectMannager.Reset();

@@ -25,6 +25,7 @@ void AddEnemyAssets(AssetList& list);
 void AddMissileAssets(AssetList& list);
 void AddBossAssets(AssetList& list);
 void AddMenuAssets(AssetList& list);
+void AddPlayScreenAssets(AssetList& list);
 
 AssetList AllAssets() {
     AssetList list;
@@ -39,6 +40,7 @@ AssetList AllAssets() {
     AddMissileAssets(list);
     AddBossAssets(list);
     AddMenuAssets(list);
+    AddPlayScreenAssets(list);
     return list;
 }
 

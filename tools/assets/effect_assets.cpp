@@ -104,7 +104,8 @@ Picture Cells(int cellW, int cellH, int cells, Shape shape) {
 }
 
 // Vertical beams: a bright core fading to the sides, narrowing toward the top of the cell.
-Picture Beams(int cellW, int cellH, int cells) {
+// Each stage's laser picture differs only in its colours, shifted round the hues.
+Picture Beams(int cellW, int cellH, int cells, int hueShift = 0) {
     Picture p(cellW * cells, cellH, kBlack);
     for (int i = 0; i < cells; ++i) {
         for (int y = 0; y < cellH; ++y) {
@@ -112,7 +113,7 @@ Picture Beams(int cellW, int cellH, int cells) {
                 cellW / 2.0 * (0.35 + 0.65 * (1.0 - static_cast<double>(y) / cellH));
             for (int x = 0; x < cellW; ++x) {
                 const double d = std::abs(x + 0.5 - cellW / 2.0) / half;
-                if (d < 1.0) p.Set(i * cellW + x, y, Scaled(Hue(i + 1), 1.0 - d * 0.8));
+                if (d < 1.0) p.Set(i * cellW + x, y, Scaled(Hue(i + 1 + hueShift), 1.0 - d * 0.8));
             }
         }
     }
@@ -226,6 +227,9 @@ void AddEffectAssets(AssetList& list) {
     AddBmp(list, "img/effect-gus.bmp", Cells(40, 40, 8, Shape::Glow));
     AddBmp(list, "img/effect-penta-coma.bmp", Cells(79, 79, 4, Shape::Pentagram));
     AddBmp(list, "img/effect-lazer1.bmp", Beams(129, 353, 3));
+    AddBmp(list, "img/effect-lazer2.bmp", Beams(129, 353, 3, 2));
+    AddBmp(list, "img/effect-lazer3.bmp", Beams(129, 353, 3, 4));
+    AddBmp(list, "img/effect-lazer4.bmp", Beams(129, 353, 3, 6));
     AddBmp(list, "img/effect-biglight.bmp", Cells(270, 269, 2, Shape::Glow));
     AddBmp(list, "img/effect-explosion6.bmp", Explosion(80, 80, 10, 2));
     AddBmp(list, "img/effect-thunder2.bmp", Lightning(140, 550, 4));
