@@ -2,16 +2,12 @@
 # Runs inside xvfb-run (see window.sh).
 set -euo pipefail
 BUILD="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-cp -r "$BUILD/run/." "$work/"
-cd "$work"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+enter_run_folder
 
 SDL_AUDIODRIVER=dummy "$BUILD/zarune-windowed" &
 pid=$!
-
-wid="$(timeout 20 xdotool search --sync --onlyvisible --name '^Skarnvelt$' | head -n 1)"
-[ -n "$wid" ] || { echo "no window named Skarnvelt"; kill "$pid"; exit 1; }
+wait_for_window || { kill "$pid"; exit 1; }
 
 geometry="$(xdotool getwindowgeometry "$wid" | sed -n 's/.*Geometry: //p')"
 if [ "$geometry" != "640x480" ]; then
@@ -20,19 +16,6 @@ if [ "$geometry" != "640x480" ]; then
     exit 1
 fi
 
-xdotool windowfocus --sync "$wid"
 xdotool key --window "$wid" Delete
-
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-    echo "the program did not end on Delete"
-    kill "$pid"
-    exit 1
-fi
-status=0
-wait "$pid" || status=$?
-echo "exit status $status"
-[ "$status" -eq 0 ]
+expect_clean_exit "$pid"
+echo "ok: a 640x480 window named Skarnvelt, ended by Delete"
