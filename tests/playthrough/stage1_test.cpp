@@ -1,12 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <utility>
 
 #include "../engine/temp_dir.h"
 #include "engine/game_state.h"
+#include "engine/image.h"
 #include "game/scenes.h"
 #include "harness.h"
 #include "shooting/player.h"
+
+namespace {
+
+uint64_t HashBackBuffer() {
+    uint64_t hash = 14695981039346656037ull;
+    const uint32_t* pixels = g_BackBuffer.pixels;
+    for (int32_t i = 0; i < kScreenWidth * kScreenHeight; ++i) {
+        hash = (hash ^ pixels[i]) * 1099511628211ull;
+    }
+    return hash;
+}
+
+}  // namespace
 
 // Stage 1 from the logo into the boss fight with a scripted player. The states at these frames
 // of play were recorded from this run; any change to the order of updates, the random draws
@@ -20,6 +35,11 @@ TEST(Stage1Playthrough, ReachesTheBossWithTheRecordedStates) {
         {6000, 0x6ad5b25ead91ea55ull}, {6500, 0xa218732a523cb89eull}, {7000, 0x4012b8601c323770ull},
         {7500, 0x0f5197308833d5c3ull},
     };
+    // And the back buffer at a few of them: the layers drawn in their order.
+    const std::map<int, uint64_t> pictures = {
+        {1000, 0x1d11b457a8633c64ull}, {3000, 0x0cf829fceb555023ull}, {5500, 0xf3ac80212cae2d41ull},
+        {6500, 0xc3f31408ea4a3f88ull}, {7500, 0x0254691e3dac433dull},
+    };
     TempDir folder;
     Playthrough game(folder.Path().string());
     game.RunMenusToStagePlay();
@@ -30,6 +50,9 @@ TEST(Stage1Playthrough, ReachesTheBossWithTheRecordedStates) {
         while (t < frame)
             game.Step(ScriptedPlayKeys(t++));
         EXPECT_EQ(HashGameState(), hash) << "after " << frame << " frames of play";
+        if (const auto picture = pictures.find(frame); picture != pictures.end()) {
+            EXPECT_EQ(HashBackBuffer(), picture->second) << "picture after " << frame << " frames";
+        }
         if (frame == 6000) {
             // The stage script runs 6001 frames (from -200 to past 5800), then one frame of
             // conversation leads to the boss fight.
