@@ -21,4 +21,6 @@ uint32_t RandState() {
     return g_randState;
 }
 
-uint64_t RandDraws() { return g_randDraws; }
+uint64_t RandDraws() {
+    return g_randDraws;
+}

@@ -2,10 +2,10 @@
 
 #include "bosses/boss.h"
 #include "bosses/boss_child.h"
+#include "enemies/background.h"
 #include "engine/game_state.h"
 #include "engine/music.h"
 #include "engine/requests.h"
-#include "enemies/background.h"
 #include "game/input.h"
 #include "game/next_stage_assets.h"
 #include "game/play_screen.h"
@@ -16,7 +16,9 @@
 
 namespace {
 
-bool IsStageIndex(int32_t index) { return index >= 0 && index < kStageCount; }
+bool IsStageIndex(int32_t index) {
+    return index >= 0 && index < kStageCount;
+}
 
 // The order of play: 1, 2, 3, the bonus stage, 4, 5; after 5 the run is over (6).
 int32_t NextStageIndex(int32_t stage) {

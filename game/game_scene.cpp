@@ -1,10 +1,10 @@
 #include "game/game_scene.h"
 
+#include "enemies/background.h"
+#include "enemies/stage_script.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/requests.h"
-#include "enemies/background.h"
-#include "enemies/stage_script.h"
 #include "game/input.h"
 #include "game/play_screen.h"
 #include "game/scenes.h"
@@ -14,7 +14,9 @@
 
 namespace {
 
-bool IsStageIndex(int32_t index) { return index >= 0 && index < kStageCount; }
+bool IsStageIndex(int32_t index) {
+    return index >= 0 && index < kStageCount;
+}
 
 void DrawEnemy(const CEnemy& enemy) {
     const CImage32& sprite = g_pEnemyImage[enemy.kind];

@@ -61,7 +61,8 @@ void Load(const NextStageRow& row, char step) {
             break;
         case 'S':
             if (g_pEBImage == nullptr) break;
-            for (int i = 0; i < 3; ++i) g_pEBImage[i].Load(row.sheets[i]);
+            for (int i = 0; i < 3; ++i)
+                g_pEBImage[i].Load(row.sheets[i]);
             break;
         case 'E':
             g_EffectMannager.images[24].Load(row.effect24);
@@ -82,6 +83,7 @@ void Load(const NextStageRow& row, char step) {
 void LoadNextStageAssets(int stageIndex) {
     for (const NextStageRow& row : NextStageAssets) {
         if (row.stageIndex != stageIndex) continue;
-        for (const char* step = row.order; *step != '\0'; ++step) Load(row, *step);
+        for (const char* step = row.order; *step != '\0'; ++step)
+            Load(row, *step);
     }
 }

@@ -97,7 +97,9 @@ void DrawBattleFrame() {
 
 }  // namespace
 
-void LoadBattleFrameImage() { g_Panels.battleFrame.Load("img/BattleFrame.bmp"); }
+void LoadBattleFrameImage() {
+    g_Panels.battleFrame.Load("img/BattleFrame.bmp");
+}
 
 void LoadPanelImages() {
     g_Panels.rightLifeGage.Load("img/right-life-gage.bmp");
@@ -156,9 +158,15 @@ void UpdateItems() {
     }
 }
 
-void UpdateBackEffects() { g_EffectMannager.UpdateBack(g_BackBuffer); }
-void UpdateMidEffects() { g_EffectMannager.UpdateMid(g_BackBuffer); }
-void UpdateFrontEffects() { g_EffectMannager.UpdateFront(g_BackBuffer); }
+void UpdateBackEffects() {
+    g_EffectMannager.UpdateBack(g_BackBuffer);
+}
+void UpdateMidEffects() {
+    g_EffectMannager.UpdateMid(g_BackBuffer);
+}
+void UpdateFrontEffects() {
+    g_EffectMannager.UpdateFront(g_BackBuffer);
+}
 
 void UpdateEnemyShots() {
     for (int32_t i = 0; i < CEBMannager::kBulletCount; ++i) {
@@ -177,8 +185,10 @@ void UpdateEnemyShots() {
 }
 
 void UpdateLasers() {
-    for (int32_t i = 0; i < CLBMannager::kShotCount; ++i) g_LBMannager.Move(i);
-    for (int32_t i = 0; i < CELazer::kRecordCount; ++i) g_ELazer.Draw(i);
+    for (int32_t i = 0; i < CLBMannager::kShotCount; ++i)
+        g_LBMannager.Move(i);
+    for (int32_t i = 0; i < CELazer::kRecordCount; ++i)
+        g_ELazer.Draw(i);
     g_ELazer.Clear();
 }
 
