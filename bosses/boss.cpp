@@ -10,6 +10,7 @@
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/enemy_bullet.h"
 #include "shooting/hit_test.h"
@@ -49,10 +50,6 @@ constexpr int32_t kSceneChat = 100;
 
 constexpr int32_t kBlastImage = 16;
 constexpr int32_t kBlastImage2 = 20;
-
-int32_t Trunc(double v) {
-    return static_cast<int32_t>(v);
-}
 
 // A boss without a script of its own: it comes down into the field, takes hits in one phase
 // and is beaten like any other, so a stage whose boss is not built yet can be played through.

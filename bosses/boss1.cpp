@@ -9,6 +9,7 @@
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/enemy_bullet.h"
 #include "shooting/enemy_laser.h"
@@ -34,10 +35,6 @@ constexpr int32_t kBodyH = 221;
 constexpr double kEase = 0.025;  // share of the distance to the waypoint covered each frame
 constexpr int32_t kLaserPasses = 3;
 constexpr int32_t kLasers = 4;
-
-int32_t Trunc(double v) {
-    return static_cast<int32_t>(v);
-}
 
 bool Within(int32_t t, int32_t first, int32_t last) {
     return t >= first && t <= last;

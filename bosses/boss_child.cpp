@@ -1,19 +1,14 @@
 #include "bosses/boss_child.h"
 
 #include "engine/angle.h"
+#include "engine/trunc.h"
 
 CBossChild g_pBossChild[kBossChildCount];
 CBossParts g_pBossParts[kBossPartsCount];
 CImageShooting g_pBossEffectImage[kBossEffectImageCount];
 CImageShooting g_pBossPartsImage[kBossPartsImageCount];
 
-namespace {
-
-int32_t Trunc(double v) {
-    return static_cast<int32_t>(v);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void CBossChild::Launch(int32_t px, int32_t py, int32_t k, float fvx, float fvy, int32_t mode,
                         int32_t level) {

@@ -4,6 +4,7 @@
 #include "engine/angle.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/item.h"
 #include "shooting/missile.h"
@@ -15,10 +16,6 @@
 namespace {
 
 constexpr int32_t kSoundLargeDeath = 5;
-
-int32_t Trunc(double v) {
-    return static_cast<int32_t>(v);
-}
 
 double Cos(int32_t degrees) {
     return std::cos(DegToRad(degrees));

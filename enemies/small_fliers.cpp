@@ -5,6 +5,7 @@
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/fire.h"
 #include "shooting/player.h"
@@ -16,10 +17,6 @@ constexpr double kMirrorX = 322;
 
 constexpr int32_t kSoundZako7Volley = 2;
 constexpr int32_t kSoundZako8 = 3;
-
-int32_t Trunc(double v) {
-    return static_cast<int32_t>(v);
-}
 
 double CentreX(const CEnemy& e) {
     return e.x + e.halfW;

@@ -5,6 +5,7 @@
 
 #include "engine/angle.h"
 #include "engine/random.h"
+#include "engine/trunc.h"
 
 const EffectCell EffectCellTable[kEffectImageCount] = {
     {40, 40},   {100, 100}, {240, 492}, {216, 115}, {65, 11},   {147, 147}, {1, 1},   {79, 79},
@@ -49,13 +50,6 @@ namespace {
 
 // The beam picture is 353 rows high; kind 19 shows its top `paramA` rows.
 constexpr int32_t kBeamHeight = 353;
-
-// Truncation toward zero of a position; one far outside the int range becomes INT32_MIN, as the
-// processor's own conversion gives, instead of undefined behaviour.
-int32_t TruncPos(double v) {
-    if (!(v > -2147483649.0 && v < 2147483648.0)) return INT32_MIN;
-    return static_cast<int32_t>(v);
-}
 
 bool ValidImage(int32_t image) {
     return image >= 0 && image < kEffectImageCount;
@@ -367,8 +361,8 @@ void CEffectMannager::UpdateRing(CEffect* ring, int count, CImage32& dest) {
         const int32_t r = e.Move();
         // A waiting effect shows nothing: its blank 1x1 image is not read with the real cell.
         if (e.alive == 0 || r == kEffectBlankImage) continue;
-        const int32_t x = TruncPos(e.x);
-        const int32_t y = TruncPos(e.y);
+        const int32_t x = Trunc(e.x);
+        const int32_t y = Trunc(e.y);
         if (e.scale == 1.0) {
             dest.BltField(e.draw, x, y, images[r], e.srcX, e.srcY, e.cellW, e.cellH);
         } else {
@@ -392,7 +386,7 @@ void CEffectMannager::UpdateFront(CImage32& dest) {
 
 void CEffectMannager::DrawLaserBeam(int32_t x, int32_t y, int32_t w, int32_t h, int32_t frame,
                                     double scale) {
-    const int32_t left = TruncPos(static_cast<double>(x) - static_cast<double>(w) * scale * 0.5);
+    const int32_t left = Trunc(static_cast<double>(x) - static_cast<double>(w) * scale * 0.5);
     g_BackBuffer.BltScaledFlicker(left, y - h, g_LazerImage, w * frame, 0, w, h, scale);
 }
 

@@ -8,6 +8,7 @@
 #include "engine/angle.h"
 #include "engine/draw_mode.h"
 #include "engine/random.h"
+#include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/player.h"
 
@@ -41,11 +42,6 @@ uint32_t Rgb(int32_t r, int32_t g, int32_t b) {
 
 int32_t Cap255(int64_t v) {
     return static_cast<int32_t>(std::min<int64_t>(v, 255));
-}
-
-int32_t Trunc(double v) {
-    if (!(v > -2147483649.0 && v < 2147483648.0)) return INT32_MIN;
-    return static_cast<int32_t>(v);
 }
 
 // Red at the edges to (255, 192, 192) in the middle.

@@ -2,6 +2,7 @@
 
 #include "engine/game_state.h"
 #include "engine/requests.h"
+#include "engine/trunc.h"
 #include "shooting/bullet.h"
 #include "shooting/player.h"
 #include "shooting/point_mannager.h"
@@ -12,10 +13,6 @@ constexpr int kSoundEnemyHit = 1;
 constexpr int32_t kShotScore = 15;
 constexpr int32_t kLaserContactsPerHit = 6;
 constexpr int32_t kBombHalfWidth = 100;
-
-int32_t Trunc(double v) {
-    return static_cast<int32_t>(v);
-}
 
 // What one enemy test looks at: its box for shots, where its lasers are cut, and whether a
 // shot hit sets the enemy-hit sound.

@@ -5,6 +5,7 @@
 #include "engine/angle.h"
 #include "engine/draw_mode.h"
 #include "engine/requests.h"
+#include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/hit_test.h"
 #include "shooting/player.h"
@@ -22,10 +23,6 @@ constexpr int32_t kAutoCollectHeight = 50;
 constexpr int32_t kMaxBombs = 11;
 constexpr int32_t kHomingRangeSquared = 110 * 110;
 constexpr int32_t kBonusSize = 50;  // bonus items bounce as if 50 wide, whatever their box
-
-int32_t Trunc(double v) {
-    return static_cast<int32_t>(v);
-}
 
 // Falls for 15 frames, then slowly rises; near the ship (or when thrown beside it) it homes,
 // faster the longer it has been homing.

@@ -8,6 +8,7 @@
 #include "engine/draw_mode.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/trunc.h"
 #include "shooting/enemy_bullet.h"
 #include "shooting/hit_test.h"
 #include "shooting/player.h"
@@ -26,10 +27,6 @@ constexpr int32_t kBurstBigKind1 = 19;
 constexpr int32_t kBurstBigKind2 = 34;
 constexpr int32_t kBurstSmallCount = 80;
 constexpr int32_t kBurstBigCount = 20;
-
-int32_t Trunc(double v) {
-    return static_cast<int32_t>(v);
-}
 
 void KillWithin(const CKillerShot& s, int32_t radius) {
     if (HitPlayerRadius(s, radius)) g_Player.Hit();

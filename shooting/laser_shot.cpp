@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/angle.h"
+#include "engine/trunc.h"
 #include "shooting/enemy_laser.h"
 #include "shooting/player.h"
 
@@ -13,11 +14,6 @@ namespace {
 
 // A laser ends once its growth passes this.
 constexpr double kMaxGrowth = 600.0;
-
-int32_t Trunc(double v) {
-    if (!(v > -2147483649.0 && v < 2147483648.0)) return INT32_MIN;
-    return static_cast<int32_t>(v);
-}
 
 int32_t Saturate(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));

@@ -6,6 +6,7 @@
 #include "engine/angle.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/emitter.h"
 #include "shooting/enemy_bullet.h"
@@ -33,11 +34,6 @@ constexpr double kBottom = 0;
 constexpr double kTop = 475;
 
 constexpr int32_t kLargeBurstScore = 500;
-
-int32_t Trunc(double v) {
-    if (!(v > -2147483649.0 && v < 2147483648.0)) return INT32_MIN;
-    return static_cast<int32_t>(v);
-}
 
 float F(double v) {
     return static_cast<float>(v);

@@ -8,6 +8,7 @@
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/point_mannager.h"
 
@@ -21,11 +22,6 @@ constexpr int kSoundPowerUp = 19;
 
 constexpr OptionRecord kOptionStart[CPlayer::kOptionCount] = {
     {0, 0, 22, 25}, {0, 0, -22, 25}, {0, 0, 45, -5}, {0, 0, -45, -5}};
-
-// Ship positions handed to the effects are truncated toward zero, never floored.
-int32_t Trunc(double v) {
-    return static_cast<int32_t>(v);
-}
 
 }  // namespace
 
