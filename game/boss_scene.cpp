@@ -6,7 +6,6 @@
 #include "engine/game_state.h"
 #include "engine/music.h"
 #include "engine/requests.h"
-#include "game/input.h"
 #include "game/next_stage_assets.h"
 #include "game/play_screen.h"
 #include "game/scenes.h"
@@ -61,17 +60,7 @@ void CGameBoss::Start() {
 }
 
 void CGameBoss::Run() {
-    if (g_Player.lives < 0) {
-        g_nNextScene = kSceneContinueBoss;
-        g_bPromptSnapshot = 0;
-        frame = 0;
-    }
-    if (g_Input.pause != 0) {
-        frame = 0;
-        g_bPromptSnapshot = 0;
-        g_nNextScene = kScenePauseBoss;
-        g_Input.pause = 0;
-    }
+    RequestPrompts(*this, kSceneContinueBoss, kScenePauseBoss);
     g_pBG->Draw();
     g_pPointMannager->Update();
     DrawHud(*this);

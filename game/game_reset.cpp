@@ -33,6 +33,15 @@ void ResetInputEdges() {
     g_Input.pause = pause;
 }
 
+void NewShip(int32_t power) {
+    g_Player.Init();
+    g_Player.lives = 3;
+    g_Player.bombs = 3;
+    g_Player.power = power;
+    g_nShotType = 0;
+    SeedRand(1);
+}
+
 void ResetGameState() {
     g_bContinued = 0;
     g_Player.Init();

@@ -10,6 +10,10 @@ extern uint8_t g_bMenuConfirm;
 // a pause request stays.
 void ResetInputEdges();
 
+// A fresh ship with 3 lives, 3 bombs and the given shot power, shot type 0, the generator
+// seeded with 1: what going back to the title, giving up and continuing all start with.
+void NewShip(int32_t power);
+
 // The new-game reset: the ship, the high-score table, the stage scripts and bosses, every pool,
 // the bomb, stage 1 with its boss current, a black screen, both replay positions 0 and the
 // generator seeded with 1.

@@ -5,7 +5,6 @@
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/requests.h"
-#include "game/input.h"
 #include "game/play_screen.h"
 #include "game/scenes.h"
 #include "shooting/bomb.h"
@@ -65,17 +64,7 @@ void CGame::Start() {
 }
 
 void CGame::Run() {
-    if (g_Player.lives < 0) {
-        frame = 0;
-        g_bPromptSnapshot = 0;
-        g_nNextScene = kSceneContinue;
-    }
-    if (g_Input.pause != 0) {
-        frame = 0;
-        g_bPromptSnapshot = 0;
-        g_nNextScene = kScenePause;
-        g_Input.pause = 0;
-    }
+    RequestPrompts(*this, kSceneContinue, kScenePause);
     g_pBG->Draw();
     g_pPointMannager->Update();
     DrawHud(*this);

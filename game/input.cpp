@@ -4,10 +4,10 @@
 #include "engine/game_state.h"
 #include "engine/joystick.h"
 #include "engine/music.h"
-#include "engine/random.h"
 #include "engine/replay.h"
 #include "engine/requests.h"
 #include "game/app.h"
+#include "game/game_reset.h"
 #include "game/scenes.h"
 #include "shooting/bomb.h"
 #include "shooting/bullet.h"
@@ -42,12 +42,7 @@ void ToggleCursor() {
 
 void GiveUp() {
     g_nPromptFrames = 0;
-    g_Player.Init();
-    g_Player.lives = 3;
-    g_Player.bombs = 3;
-    g_Player.power = 0;
-    g_nShotType = 0;
-    SeedRand(1);
+    NewShip(0);
     g_nNextScene = kSceneTitle;
     g_bReplay = 0;
     g_bPresentPlayArea = 0;
@@ -79,12 +74,7 @@ void GoOn() {
     g_nPromptFrames = 0;
     const int32_t scene = g_nNextScene;
     if (scene == kSceneContinue || scene == kSceneContinueBoss) {
-        g_Player.Init();
-        g_Player.lives = 3;
-        g_Player.bombs = 3;
-        g_Player.power = 11;
-        g_nShotType = 0;
-        SeedRand(1);
+        NewShip(11);
         g_bContinued = 1;
     }
     g_nNextScene = g_pScene->state;

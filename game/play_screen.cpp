@@ -138,6 +138,20 @@ void DrawHud(CTaskEngin& scene) {
     KeyRect(g_Panels.panelWeapon, icon.x, icon.y, 0, icon.sourceY, 24, 27);
 }
 
+void RequestPrompts(CTaskEngin& scene, int32_t continueScene, int32_t pauseScene) {
+    if (g_Player.lives < 0) {
+        scene.frame = 0;
+        g_bPromptSnapshot = 0;
+        g_nNextScene = continueScene;
+    }
+    if (g_Input.pause != 0) {
+        scene.frame = 0;
+        g_bPromptSnapshot = 0;
+        g_nNextScene = pauseScene;
+        g_Input.pause = 0;
+    }
+}
+
 void UpdatePlayerShots() {
     g_Player.Shoot(g_Input.shot);
     for (int32_t i = 0; i < CBulletMannager::kShotCount; ++i) {

@@ -31,6 +31,10 @@ void LoadPanelImages();
 void LoadBossGaugeImages();
 
 // The per-frame steps shared by stage play and the boss fight.
+
+// A lost last life asks for the continue prompt, a pause request for the pause prompt (the
+// later request wins when both come in one frame); the frame goes on either way.
+void RequestPrompts(CTaskEngin& scene, int32_t continueScene, int32_t pauseScene);
 void DrawHud(CTaskEngin& scene);
 void UpdatePlayerShots();
 void UpdatePlayer();

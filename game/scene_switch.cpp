@@ -1,9 +1,9 @@
 #include "bosses/boss.h"
 #include "enemies/stage_script.h"
 #include "engine/game_state.h"
-#include "engine/random.h"
 #include "engine/replay.h"
 #include "engine/requests.h"
+#include "game/game_reset.h"
 #include "game/scenes.h"
 #include "shooting/player.h"
 #include "shooting/point_mannager.h"
@@ -18,12 +18,7 @@ bool CameFromContinue(int32_t previous) {
 
 void EnterTitle() {
     g_bReplay = 0;
-    g_Player.Init();
-    g_Player.lives = 3;
-    g_Player.bombs = 3;
-    g_Player.power = 0;
-    g_nShotType = 0;
-    SeedRand(1);
+    NewShip(0);
     // The chain gauge is left as it is.
     g_pPointMannager->score = 0;
     g_pPointMannager->itemCount = 0;
