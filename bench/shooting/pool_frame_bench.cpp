@@ -21,6 +21,7 @@
 
 #include "engine/image.h"
 #include "engine/random.h"
+#include "game/play_screen.h"
 #include "shooting/effect.h"
 #include "shooting/enemy_bullet.h"
 #include "shooting/enemy_laser.h"
@@ -153,21 +154,11 @@ void ParkPlayer() {
     g_Player.invincible = 1;
 }
 
-// The enemy-shot steps of one play frame.
+// The enemy-shot steps of one play frame, as the play scenes run them.
 void Frame(bool lasers) {
-    for (int32_t i = 0; i < CEBMannager::kBulletCount; ++i) {
-        g_EBMannager.Move(i);
-        g_EBMannager.Draw(i, g_BackBuffer);
-    }
-    g_EBMannager.DrawBig(g_BackBuffer);
-    for (int32_t i = 0; i < CMissileMannager::kMissileCount; ++i) {
-        g_MissileMannager.Move(i);
-        g_MissileMannager.Draw(i, g_BackBuffer);
-    }
+    UpdateEnemyShots();
     if (lasers) AddLasers();
-    for (int32_t i = 0; i < CELazer::kRecordCount; ++i)
-        g_ELazer.Draw(i);
-    g_ELazer.Clear();
+    UpdateLasers();
 }
 
 void PoolFrame(benchmark::State& state, bool full) {
