@@ -47,12 +47,13 @@ void RunSceneAndPresent() {
 }
 
 void RunFrame() {
-    const int32_t scene = g_nNextScene;
     uint8_t input = 0;
-    if (g_bReplay == 0 || IsPromptScene(scene)) {
+    if (g_bReplay == 0 || IsPromptScene(g_nNextScene)) {
         input = g_bJoystick == 1 ? JoystickPath() : KeyboardPath(g_aKey);
     }
-    if (IsPlayScene(scene)) {
+    // The scene is looked at again: confirming "go on" in a prompt has just requested the
+    // scene it returns to, and that frame's byte already belongs to its stream.
+    if (IsPlayScene(g_nNextScene)) {
         if (g_bReplay == 0) {
             g_Replay.Record(input);
         } else {

@@ -62,6 +62,18 @@ TEST_F(Frame, PlayFramesAreRecordedIntoTheStreamOfTheRequestedScene) {
     EXPECT_EQ(g_Replay.bossPos, 1);
 }
 
+TEST_F(Frame, TheFrameThatConfirmsGoingOnIsRecordedIntoTheStreamItReturnsTo) {
+    Enter(kSceneContinue, g_pContinue);
+    g_pContinue->state = kSceneGame;
+    g_nPromptCursor = 1;
+    g_nPromptFrames = 60;
+    g_aKey[0] = 1;
+    RunFrame();
+    EXPECT_EQ(g_nScene, kSceneGame);
+    EXPECT_EQ(g_Replay.stagePos, 1);
+    EXPECT_EQ(g_aReplayStage[0], kInputShot);
+}
+
 TEST_F(Frame, PlaybackAppliesTheRecordedByteAndIgnoresTheKeys) {
     Enter(kSceneGame, g_pGame);
     g_bReplay = 1;
