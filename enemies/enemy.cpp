@@ -1,6 +1,7 @@
 #include "enemies/enemy.h"
 
 #include "enemies/kind_scripts.h"
+#include "engine/game_state.h"
 #include "engine/requests.h"
 #include "shooting/hit_test.h"
 #include "shooting/player.h"
@@ -208,12 +209,134 @@ void CEnemy::RunScript() {
                 w = 1;
                 h = 1;
             }
+            CarrierScript(*this);
             break;
         case 7:
             Zako7Script(*this);
             break;
         case 41:
             Zako8Script(*this);
+            break;
+        case 4:
+            ActKind4(*this);
+            break;
+        case 8:
+            ActKind8(*this);
+            break;
+        case 9:
+            ActKind9(*this);
+            break;
+        case 10:
+            ActKind10(*this);
+            break;
+        case 11:
+            ActKind11(*this);
+            break;
+        case 14:
+            ActKind14(*this);
+            break;
+        case 15:
+            ActKind15(*this);
+            break;
+        case 16:
+            ActKind16(*this);
+            break;
+        case 17:
+            ActKind17(*this);
+            break;
+        case 19:
+            ActKind19(*this);
+            break;
+        case 25:
+            ActKind25(*this);
+            break;
+        case 26:
+            ActKind26(*this);
+            break;
+        case 27:
+            ActKind27(*this);
+            break;
+        case 32:
+            ActKind32(*this);
+            break;
+        case 34:
+            if (g_nStage == 3) {
+                ActKind34Stage3(*this);
+            } else {
+                ActKind34(*this);
+            }
+            break;
+        case 35:
+            ActKind35(*this);
+            break;
+        case 38:
+            ActKind38(*this);
+            break;
+        case 39:
+            ActKind39(*this);
+            break;
+        case 40:
+            ActKind40(*this);
+            break;
+        case 0:
+            ActKind0(*this);
+            break;
+        case 2:
+            ActKind2(*this);
+            break;
+        case 31:
+            ActKind31(*this);
+            break;
+        case 36:
+            ActKind36(*this);
+            break;
+        case 42:
+            ActKind42(*this);
+            break;
+        case 43:
+            ActKind43(*this);
+            break;
+        case 3:
+            Fo11Script(*this, p1);
+            break;
+        case 5:
+            Fo15Script(*this);
+            break;
+        case 12:
+            Fo4Script(*this, p1);
+            break;
+        case 13:
+            ItemerScript(*this);
+            break;
+        case 18:
+            FanGunnerScript(*this);
+            break;
+        case 20:
+            GunshipScript(*this);
+            break;
+        case 21:
+            StandInGunnerScript(*this);
+            break;
+        case 22:
+            SpiralGunnerScript(*this);
+            break;
+        case 23:
+            TwinFanGunnerScript(*this);
+            break;
+        case 24:
+            Fo7Script(*this);
+            break;
+        case 28:
+            Fo8Script(*this);
+            break;
+        case 29:
+            Fo9Script(*this);
+            break;
+        case 30:
+            DartingPodScript(*this);
+            break;
+        case 33:
+            WalkerScript(*this);
             break;
         default:
             break;
