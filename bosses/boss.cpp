@@ -4,7 +4,12 @@
 #include <cmath>
 
 #include "bosses/boss1.h"
+#include "bosses/boss2.h"
+#include "bosses/boss3.h"
+#include "bosses/boss4.h"
+#include "bosses/boss5.h"
 #include "bosses/boss_child.h"
+#include "bosses/bossb.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
@@ -51,42 +56,6 @@ constexpr int32_t kSceneChat = 100;
 constexpr int32_t kBlastImage = 16;
 constexpr int32_t kBlastImage2 = 20;
 
-// A boss without a script of its own: it comes down into the field, takes hits in one phase
-// and is beaten like any other, so a stage whose boss is not built yet can be played through.
-class CStandInBoss : public CBoss {
-public:
-    void Init() override {
-        Reset();
-        phasesLeft = 0;
-        phaseCount = 0;
-        x = 180;
-        y = 480;
-        vy = kEntrySpeed;
-        hp = kHp;
-        phaseHp = kHp;
-        g_pBossImage1->LoadCompressed("img/bs1-1");
-        g_pBossImage = g_pBossImage1;
-        w = 260;
-        h = 221;
-        hotX = w / 2;
-        hotY = h / 2;
-        shotBoxHalfW = 100;
-        shotBoxHigh = h;
-        shotBoxLow = 70;
-        for (CImageShooting& image : g_pBossPartsImage)
-            image.Create(1, 1);
-    }
-
-    void Act() override {
-        CBoss::Act();
-        if (y <= kRestY) vy = 0;
-    }
-
-private:
-    static constexpr int32_t kHp = 300;
-    static constexpr double kEntrySpeed = 2;
-    static constexpr double kRestY = 240;
-};
 
 }  // namespace
 
@@ -267,10 +236,12 @@ void CreateBosses() {
         delete g_pBossImage;
         g_pBossImage = g_pBossImage1;
     }
-    g_pBossList[0] = new CStandInBoss;
+    g_pBossList[0] = new CBossB;
     g_pBossList[1] = new CBoss1;
-    for (int i = 2; i <= 5; ++i)
-        g_pBossList[i] = new CStandInBoss;
+    g_pBossList[2] = new CBoss2;
+    g_pBossList[3] = new CBoss3;
+    g_pBossList[4] = new CBoss4;
+    g_pBossList[5] = new CBoss5;
     g_pBossList[6] = new CBoss1;
 }
 

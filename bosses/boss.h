@@ -72,9 +72,7 @@ extern uint8_t g_bBossFlash;
 inline constexpr int kBossCount = 7;
 extern CBoss* g_pBossList[kBossCount];
 
-// Makes the seven bosses once for the whole run; a second call finds them made. The bosses of
-// stage indexes 0 and 2..5 are stand-ins that descend, take hits and can be beaten, without
-// attacks of their own.
+// Makes the seven bosses once for the whole run; a second call finds them made.
 void CreateBosses();
 
 // The boss body, with its parts when it is drawn unturned and wider than one pixel.

@@ -1,0 +1,158 @@
+#include "bosses/boss5.h"
+
+#include <algorithm>
+
+#include "bosses/boss_child.h"
+#include "enemies/background.h"
+#include "engine/requests.h"
+#include "shooting/effect.h"
+#include "shooting/hit_test.h"
+#include "shooting/killer_shot.h"
+
+const int32_t Boss5RouteX[kBoss5RouteCount] = {
+    280, 300, 300, 300, 300, 300, 300, 200, 200, 200, 280, 300, 300, 300, 300, 300,
+    300, 200, 200, 200, 50,  0,   50,  50,  50,  50,  50,  50,  0,   70,  -30, 50,
+    0,   50,  0,   0,   0,   0,   0,   270, 200, 200, 350, 150, 190, 140, 200, 300,
+    220, 140, 130, 200, 350, 150, 140, 300, 100, 300, 200, 130, 300, 200, 400, 300,
+    150, 300, 400, 200, 300, 200, 300, 200, 400, 300, 150, 300, 400, 200, 300, 200};
+const int32_t Boss5RouteY[kBoss5RouteCount] = {
+    360, 260, 260, 260, 260, 200, 300, 200, 30,  200, 360, 260, 260, 260, 260, 200,
+    300, 200, 30,  200, 300, 60,  100, 60,  60,  60,  100, 100, 10,  100, 150, 60,
+    100, 60,  60,  60,  100, 100, 10,  100, 250, 250, 140, 200, 150, 150, 100, 200,
+    200, 200, 200, 200, 150, 150, 150, 150, 200, 200, 200, 200, 360, 300, 360, 360,
+    260, 400, 300, 300, 260, 400, 360, 300, 360, 360, 260, 300, 400, 300, 230, 200};
+
+namespace {
+
+constexpr int32_t kKeyMode = 2;
+constexpr int32_t kThunderImage = 27;
+constexpr double kEase = 0.025;
+constexpr int32_t kTopOffset = 240;  // the first two bodies are solid only this far above y
+constexpr int32_t kPinX = 134;
+constexpr int32_t kPinTop = 469;
+
+// One phase's sprite, body, hot spot and vulnerable box; a negative half width keeps the box
+// the previous phase left.
+struct PhaseBody {
+    int32_t w;
+    int32_t h;
+    int32_t hotX;
+    int32_t hotY;
+    int32_t boxHalfW;
+    int32_t boxLow;
+    int32_t boxHigh;
+};
+constexpr PhaseBody kBodies[4] = {{395, 445, 197, 222, 445, 300, 445},
+                                  {614, 504, 307, 252, -1, 0, 0},
+                                  {286, 323, 143, 161, 143, 150, 323},
+                                  {100, 100, 50, 50, 50, 0, 100}};
+
+int32_t Route(const int32_t* table, int32_t i) {
+    return table[std::clamp(i, 0, kBoss5RouteCount - 1)];
+}
+
+}  // namespace
+
+void CBoss5::Init() {
+    volleyX = 0;
+    beamAimX = 0;
+    beamAimY = 0;
+    Reset();
+    phasesLeft = 3;
+    phaseCount = 3;
+    x = 134;
+    y = 8;
+    hp = kPhaseHp;
+    phaseHp = kPhaseHp;
+
+    g_pBossImage1->Load("img/boss5-1.bmp");
+    g_pBossImage2->Load("img/boss5-2.bmp");
+    g_pBossImage3->Load("img/boss5-3.bmp");
+    g_pBossImage4->Load("img/boss5-4.bmp");
+    g_EffectMannager.images[kThunderImage].Load("img/effect-thunder2.bmp");
+    g_KillerShotImage[0].Load("img/killershot-boss4-1.bmp");
+    g_KillerShotImage[1].Load("img/killershot-boss4-2.bmp");
+    g_KillerShotImage[2].Load("img/killershot-boss5-4.bmp");
+    g_KillerShotImage[3].Load("img/killershot-boss5-4-2.bmp");
+    g_pBossImage = g_pBossImage1;
+    KillerShotSizeTable[0] = {160, 160};
+    KillerShotSizeTable[1] = {210, 210};
+    KillerShotSizeTable[2] = {50, 140};
+    KillerShotSizeTable[3] = {140, 140};
+
+    for (CImageShooting& image : g_pBossPartsImage)
+        image.Create(1, 1);
+    for (int32_t i = 0; i < kBossPartsCount; ++i) {
+        CBossParts& part = g_pBossParts[i];
+        part.Launch(hotX - 100, hotY, i, 0, 0);
+        part.age = 0;
+        part.draw.level = 255;
+        part.w = 1;
+        part.h = 1;
+        part.pivot = 150;
+        part.draw.mode = kKeyMode;
+        part.offsetX = hotX + (i == 0 ? -50 : 50);
+        part.offsetY = hotY - 50;
+        part.maxAngle = 20;
+        part.minAngle = -20;
+    }
+
+    w = 92;
+    h = 107;
+    hotX = 46;
+    flag = 0;
+}
+
+void CBoss5::Act() {
+    if (!BeginFrame()) return;
+    const bool touched = phasesLeft >= 2 ? HitPlayerCentredTop(*this, w, kTopOffset)
+                                         : HitPlayerCentredBox(*this, w, h / 2);
+    if (touched) PushPlayer();
+    if (HitByShotBox(*this)) {
+        if (flag == 0) Hit();
+    } else {
+        draw.mode = kKeyMode;
+    }
+    if (dying != 0) return;
+
+    const int32_t phase = std::clamp(phaseCount - phasesLeft, 0, 3);
+    CImageShooting* const sprites[4] = {g_pBossImage1, g_pBossImage2, g_pBossImage3, g_pBossImage4};
+    const PhaseBody& body = kBodies[phase];
+    g_pBossImage = sprites[phase];
+    w = body.w;
+    h = body.h;
+    hotX = body.hotX;
+    hotY = body.hotY;
+    if (body.boxHalfW >= 0) {
+        shotBoxHalfW = body.boxHalfW;
+        shotBoxLow = body.boxLow;
+        shotBoxHigh = body.boxHigh;
+    }
+    switch (phase) {
+        case 0:
+            x = kPinX;
+            y = kPinTop - h;
+            Attack1(phaseFrame);
+            break;
+        case 1:
+            Attack2(phaseFrame);
+            break;
+        case 2:
+            Attack3(phaseFrame);
+            break;
+        default:
+            Attack4(phaseFrame);
+            Move();
+            break;
+    }
+}
+
+void CBoss5::Move() {
+    const int32_t row = (phaseCount - phasesLeft) * kBoss5RouteRow;
+    const int32_t ix = phasesLeft == 1 ? phaseFrame / 100 : phaseFrame >> 7;
+    const int32_t iy = phaseFrame >> 7;
+    vx = (Route(Boss5RouteX, row + ix) - x) * kEase;
+    vy = (y - Route(Boss5RouteY, row + iy)) * kEase;
+    y -= vy;
+    x += vx;
+}

@@ -1,0 +1,390 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bosses/boss4.h"
+#include "bosses/boss5.h"
+#include "bosses/boss_child.h"
+#include "enemies/background.h"
+#include "engine/angle.h"
+#include "engine/requests.h"
+#include "shooting/enemy_laser.h"
+#include "shooting/killer_shot.h"
+#include "shooting/laser_shot.h"
+#include "tests/enemies/enemy_fixture.h"
+#include "tools/assets/assets.h"
+
+namespace {
+
+// A new game's pools with the bosses made, no lasers, conversations off and the ship low in
+// the field, away from every beam tip.
+class Boss45Test : public EnemyFixture {
+protected:
+    void SetUp() override {
+        EnemyFixture::SetUp();
+        CreateBosses();
+        ClearBossChildren();
+        g_ELazer.Clear();
+        g_LBMannager.Init();
+        g_nNextScene = 50;
+        g_bChat = 0;
+        g_Player.hitX = 300;
+        g_Player.hitY = 10;
+    }
+    void TearDown() override {
+        g_nNextScene = 0;
+        g_bChat = 0;
+        g_nChat = 0;
+        EnemyFixture::TearDown();
+    }
+
+    // Runs the boss's frames until its script has seen frame t, clearing the laser list and
+    // the sound requests before each.
+    static void RunTo(CBoss& boss, int32_t t) {
+        for (int guard = 0; boss.scriptFrame < t && guard < 4000; ++guard) {
+            g_ELazer.Clear();
+            for (auto& request : SoundRequest)
+                request = 0;
+            boss.Act();
+        }
+    }
+    // The boss in a phase, about to run phase frame t.
+    static void At(CBoss& boss, int32_t phasesLeft, int32_t t) {
+        boss.Init();
+        boss.phasesLeft = phasesLeft;
+        boss.phaseFrame = t - 1;
+    }
+    static void ShotAt(int32_t x, int32_t y) { g_BulletMannager.Shoot(x, y, 0, 0, 0, 0); }
+
+    CBoss4 boss4_;
+    CBoss5 boss5_;
+};
+
+TEST_F(Boss45Test, Boss4SetUpAndSprites) {
+    boss4_.Init();
+    EXPECT_EQ(boss4_.hp, 850);
+    EXPECT_EQ(boss4_.phaseHp, 850);
+    EXPECT_EQ(boss4_.phasesLeft, 2);
+    EXPECT_EQ(boss4_.x, 0);
+    EXPECT_EQ(boss4_.y, 480);
+    EXPECT_EQ(boss4_.hotX, 340);
+    EXPECT_EQ(boss4_.shotBoxHalfW, 680);
+    EXPECT_EQ(boss4_.shotBoxLow, 200);
+    EXPECT_EQ(boss4_.shotBoxHigh, 364);
+    EXPECT_EQ(g_pBossImage, g_pBossImage1);
+    EXPECT_EQ(KillerShotSizeTable[1].w, 210);
+    EXPECT_EQ(KillerShotSizeTable[2].h, 1);
+    for (int i = 0; i < 2; ++i) {
+        const CBossParts& part = g_pBossParts[i];
+        EXPECT_EQ(part.kind, i);
+        EXPECT_EQ(part.x, 240);
+        EXPECT_EQ(part.w, 68);
+        EXPECT_EQ(part.h, 163);
+        EXPECT_EQ(part.pivot, 150);
+        EXPECT_EQ(part.offsetX, i == 0 ? 290 : 390);
+        EXPECT_EQ(part.offsetY, 182);
+        EXPECT_EQ(part.maxAngle, 20);
+        EXPECT_EQ(part.minAngle, -20);
+    }
+
+    // The first frame closes 1/35 of the way to the first waypoint, (0, 150).
+    boss4_.Act();
+    EXPECT_DOUBLE_EQ(boss4_.y, 480 - (480 - 150) * (1.0 / 35));
+    EXPECT_EQ(boss4_.x, 0);
+    EXPECT_EQ(g_pBossParts[0].offsetX, 250);
+    EXPECT_EQ(g_pBossParts[1].offsetX, 430);
+}
+
+TEST_F(Boss45Test, Boss4PartsSwingAndReturn) {
+    boss4_.Init();
+    std::vector<std::pair<int32_t, int32_t>> angles;
+    for (const int32_t t : {99, 669, 1249, 1259}) {
+        RunTo(boss4_, t);
+        angles.emplace_back(g_pBossParts[0].angle, g_pBossParts[1].angle);
+    }
+    RunTo(boss4_, 1260);
+    EXPECT_EQ(boss4_.phaseFrame, 0);
+    boss4_.Act();
+    angles.emplace_back(g_pBossParts[0].angle, g_pBossParts[1].angle);
+    const std::vector<std::pair<int32_t, int32_t>> expected = {
+        {-20, 20}, {0, 0}, {0, 0}, {-10, 10}, {-20, 20}};
+    EXPECT_EQ(angles, expected);
+}
+
+TEST_F(Boss45Test, Boss4MarksDrawXThenY) {
+    At(boss4_, 2, 560);
+    SeedRand(3);
+    int32_t expected[2 * 7];
+    for (int32_t& r : expected)
+        r = Rand();
+    SeedRand(3);
+    const uint64_t before = RandDraws();
+    RunTo(boss4_, 560);
+    EXPECT_EQ(RandDraws() - before, 14u);
+    EXPECT_EQ(boss4_.markX[0], 300);
+    EXPECT_EQ(boss4_.markY[0], 10);
+    for (int i = 1; i < 8; ++i) {
+        EXPECT_EQ(boss4_.markX[i], expected[2 * (i - 1)] % 376 + 134) << i;
+        EXPECT_EQ(boss4_.markY[i], expected[2 * (i - 1) + 1] % 200) << i;
+    }
+}
+
+TEST_F(Boss45Test, Boss4ParkedBossTakesNoHits) {
+    // First frame of the second phase: a jump of 128, the old hot spot for the offsets, then
+    // the script parks the boss anyway.
+    At(boss4_, 1, 1);
+    boss4_.Act();
+    EXPECT_EQ(g_pBossParts[0].offsetX, 340 - 70);
+    EXPECT_EQ(boss4_.x, 40);
+    EXPECT_EQ(boss4_.y, -350);
+    EXPECT_EQ(boss4_.draw.mode, 16);
+    boss4_.Act();
+    EXPECT_EQ(g_pBossParts[0].offsetX, 276 - 70);
+
+    ShotAt(316, 0);
+    boss4_.Act();
+    EXPECT_EQ(boss4_.hp, 850);
+    EXPECT_EQ(boss4_.draw.mode, 16);
+    EXPECT_EQ(SoundRequest[1], 0);
+
+    boss4_.y = 100;
+    boss4_.phaseFrame = 200;
+    ShotAt(316, 350);
+    boss4_.Act();
+    EXPECT_EQ(boss4_.hp, 849);
+}
+
+TEST_F(Boss45Test, Boss4BeamTipsTruncate) {
+    At(boss4_, 0, 600);
+    RunTo(boss4_, 601);
+    EXPECT_EQ(boss4_.param3, -1);
+    const int32_t cx = static_cast<int32_t>(boss4_.x + boss4_.hotX);
+    const LaserRecord& r = g_ELazer.records[0];
+    EXPECT_EQ(r.kind, 9);
+    EXPECT_EQ(r.x, cx);
+    EXPECT_EQ(r.d, 300 + 144);
+    EXPECT_EQ(r.e, 10 + 96);
+    EXPECT_EQ(g_ELazer.records[1].d, 300 + 145);
+    RunTo(boss4_, 606);
+    EXPECT_EQ(g_ELazer.records[0].d, 300 + 143);
+    EXPECT_EQ(g_ELazer.records[0].e, 10 + 95);
+    RunTo(boss4_, 626);
+    EXPECT_EQ(g_ELazer.count, 0);
+}
+
+TEST_F(Boss45Test, Boss4EruptionDrawsAndColumns) {
+    // Each bullet draws vy, vx, y and x, in that order; each small one also draws its own
+    // animation start in the pool.
+    SeedRand(7);
+    const int32_t r[4] = {Rand(), Rand(), Rand(), Rand()};
+    SeedRand(7);
+    const uint64_t before = RandDraws();
+    FireEruption(200, false, 9, 11);
+    EXPECT_EQ(RandDraws() - before, 40u * 5 + 20u * 4);
+    const auto first =
+        std::find_if(std::begin(g_EBMannager.bullets), std::end(g_EBMannager.bullets),
+                     [](const CEBullet& b) { return b.alive != 0; });
+    ASSERT_NE(first, std::end(g_EBMannager.bullets));
+    EXPECT_EQ(first->vy, static_cast<float>(r[0] % 110 * 0.1 - 18.0));
+    EXPECT_EQ(first->vx, static_cast<float>((r[1] % 80 - 40) * 0.1));
+    EXPECT_EQ(first->y, r[2] % 60 - 27);
+    EXPECT_EQ(first->x, 200 - 20 + r[3] % 20);
+    int bullets = 0;
+    for (const CEBullet& b : g_EBMannager.bullets)
+        bullets += b.alive;
+    EXPECT_EQ(bullets, 60);
+    EXPECT_EQ(SoundRequest[5], 1);
+
+    // The last window's lasers step from right to left.
+    At(boss4_, 1, 1600);
+    boss4_.step = 0;
+    std::vector<int32_t> targets;
+    for (const int32_t t : {1610, 1650, 1690}) {
+        g_LBMannager.Init();
+        RunTo(boss4_, t);
+        targets.push_back(g_LBMannager.shots[0].p4);
+    }
+    EXPECT_EQ(targets, (std::vector<int32_t>{460, 360, 260}));
+}
+
+// Every phase runs its whole timeline on the hardest level and loops where it should.
+TEST_F(Boss45Test, EveryPhaseLoops) {
+    g_nLevel = 2;
+    struct Loop {
+        CBoss* boss;
+        int32_t phasesLeft;
+        int32_t last;
+        int32_t restart;
+    };
+    const Loop loops[] = {{&boss4_, 2, 1260, 0},   {&boss4_, 1, 1800, 100}, {&boss4_, 0, 1700, 100},
+                          {&boss5_, 3, 1550, 100}, {&boss5_, 2, 1700, 0},   {&boss5_, 1, 2100, 100},
+                          {&boss5_, 0, 1300, 0}};
+    for (const Loop& loop : loops) {
+        At(*loop.boss, loop.phasesLeft, 1);
+        RunTo(*loop.boss, loop.last);
+        EXPECT_EQ(loop.boss->scriptFrame, loop.last);
+        EXPECT_EQ(loop.boss->phaseFrame, loop.restart);
+        EXPECT_EQ(loop.boss->phasesLeft, loop.phasesLeft);
+    }
+}
+
+TEST_F(Boss45Test, Boss5SetUpAndPinnedFirstPhase) {
+    boss5_.Init();
+    EXPECT_EQ(boss5_.hp, 1000);
+    EXPECT_EQ(boss5_.phasesLeft, 3);
+    EXPECT_EQ(boss5_.w, 92);
+    EXPECT_EQ(boss5_.hotX, 46);
+    EXPECT_EQ(g_pBossPartsImage[0].width, 1);
+    EXPECT_EQ(g_pBossPartsImage[1].height, 1);
+    EXPECT_EQ(g_pBossParts[0].offsetX, -50);
+    EXPECT_EQ(g_pBossParts[1].offsetY, -50);
+    EXPECT_EQ(KillerShotSizeTable[2].w, 50);
+
+    boss5_.Act();
+    EXPECT_EQ(boss5_.x, 134);
+    EXPECT_EQ(boss5_.y, 24);
+    EXPECT_EQ(boss5_.w, 395);
+    EXPECT_EQ(boss5_.hotY, 222);
+    EXPECT_EQ(boss5_.shotBoxHalfW, 445);
+    EXPECT_EQ(boss5_.draw.mode, 22);
+    EXPECT_EQ(boss5_.draw.level, 252);
+    // The second phase keeps the first phase's vulnerable box.
+    boss5_.phasesLeft = 2;
+    boss5_.Act();
+    EXPECT_EQ(boss5_.w, 614);
+    EXPECT_EQ(boss5_.shotBoxLow, 300);
+}
+
+TEST_F(Boss45Test, Boss5CadenceFiresOnlyWhileStepIsTen) {
+    At(boss5_, 3, 1250);
+    std::vector<int32_t> frames;
+    for (int32_t t = 1250; t < 1400; ++t) {
+        RunTo(boss5_, t);
+        if (SoundRequest[4] != 0) frames.push_back(t);
+    }
+    EXPECT_EQ(frames, (std::vector<int32_t>{1337, 1338, 1339, 1340}));
+}
+
+TEST_F(Boss45Test, Boss5SecondPhaseMovesTwiceAndMirrorsItsBeam) {
+    At(boss5_, 2, 1200);
+    boss5_.x = 100;
+    boss5_.y = 100;
+    CBoss5 twin;
+    twin.Init();
+    twin.phasesLeft = 2;
+    twin.phaseFrame = 1200;
+    twin.x = 100;
+    twin.y = 100;
+    twin.Move();
+    twin.Move();
+    boss5_.Act();
+    EXPECT_DOUBLE_EQ(boss5_.x, twin.x);
+    EXPECT_DOUBLE_EQ(boss5_.y, twin.y);
+
+    At(boss5_, 2, 900);
+    RunTo(boss5_, 911);
+    EXPECT_EQ(boss5_.param3, -1);
+    // k = 1: 239 * -1 * 300 / 500 = -143; the mirrored tip lies 239 * -200 / 300 = -159 below.
+    EXPECT_EQ(g_ELazer.count, 4);
+    EXPECT_EQ(g_ELazer.records[0].d, 300 + 143);
+    EXPECT_EQ(g_ELazer.records[0].e, 10 + 95);
+    EXPECT_EQ(g_ELazer.records[2].e, 10 - 159);
+}
+
+TEST_F(Boss45Test, Boss5ThirdPhaseOpeningIsInvulnerable) {
+    At(boss5_, 1, 90);
+    boss5_.Act();
+    EXPECT_EQ(g_nChat, 52);
+    EXPECT_EQ(g_nNextScene, 50);
+    EXPECT_EQ(boss5_.flag, 1);
+
+    const auto shoot = [&] {
+        ShotAt(static_cast<int32_t>(boss5_.x) + boss5_.w / 2, static_cast<int32_t>(boss5_.y) + 200);
+    };
+    boss5_.draw.mode = 19;
+    shoot();
+    boss5_.Act();
+    EXPECT_EQ(boss5_.hp, 1000);
+    EXPECT_EQ(boss5_.draw.mode, 19);
+    RunTo(boss5_, 100);
+    shoot();
+    boss5_.Act();
+    EXPECT_EQ(boss5_.hp, 999);
+
+    g_bChat = 1;
+    At(boss5_, 1, 90);
+    boss5_.Act();
+    EXPECT_EQ(g_nNextScene, 100);
+}
+
+TEST_F(Boss45Test, Boss5RoutesStepsAndSpin) {
+    // Frames 2000..2099 of the third phase head for the entry past the row's end.
+    At(boss5_, 1, 2050);
+    boss5_.x = 0;
+    boss5_.Move();
+    EXPECT_DOUBLE_EQ(boss5_.vx, 300 * 0.025);
+
+    At(boss5_, 1, 800);
+    int32_t low = 1000;
+    int32_t high = -1000;
+    for (int32_t t = 800; t < 1120; ++t) {
+        RunTo(boss5_, t);
+        low = std::min(low, boss5_.step);
+        high = std::max(high, boss5_.step);
+    }
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, 160);
+
+    // The spiral's first volley of a round turns the other way and marks the entry.
+    At(boss5_, 0, 370);
+    RunTo(boss5_, 370);
+    EXPECT_EQ(boss5_.param3, -1);
+    EXPECT_EQ(boss5_.entered, 1);
+    EXPECT_EQ(SoundRequest[9], 1);
+
+    At(boss5_, 0, 1);
+    boss5_.Act();
+    EXPECT_DOUBLE_EQ(boss5_.rotation, DegToRad(6 * std::sin(DegToRad(1)) + 10 + 0.1));
+    EXPECT_EQ(boss5_.w, 100);
+}
+
+// The generated pictures have the sizes and cell layouts the two bosses cut them by.
+TEST(Boss45Assets, SpritesHaveTheSizesTheBossesRead) {
+    std::map<std::string, std::pair<int32_t, int32_t>> sizes;
+    for (const assets::AssetFile& file : assets::AllAssets()) {
+        if (file.bytes.size() < 26 || file.bytes[0] != 'B') continue;
+        const auto at = [&](size_t i) {
+            return static_cast<int32_t>(file.bytes[i] | file.bytes[i + 1] << 8 |
+                                        file.bytes[i + 2] << 16 | file.bytes[i + 3] << 24);
+        };
+        sizes[file.path] = {at(18), at(22)};
+    }
+    const std::map<std::string, std::pair<int32_t, int32_t>> expected = {
+        {"img/boss4-1.bmp", {680, 364}},
+        {"img/boss4-2.bmp", {552, 362}},
+        {"img/boss4-3.bmp", {552, 362}},
+        {"img/parts-boss4-1.bmp", {2 * 68, 163}},
+        {"img/killershot-boss4-1.bmp", {3 * 160, 3 * 160}},
+        {"img/killershot-boss4-2.bmp", {210, 2 * 210}},
+        {"img/killershot-boss4-4.bmp", {140, 2 * 140}},
+        {"img/boss5-1.bmp", {395, 445}},
+        {"img/boss5-2.bmp", {614, 504}},
+        {"img/boss5-3.bmp", {286, 323}},
+        {"img/boss5-4.bmp", {100, 100}},
+        {"img/killershot-boss5-4.bmp", {50, 2 * 140}},
+        {"img/killershot-boss5-4-2.bmp", {140, 2 * 140}},
+        {"img/effect-explosion2.bmp", {4 * 180, 180}},
+        {"img/effect-thunder2.bmp", {4 * 140, 550}},
+    };
+    for (const auto& [path, size] : expected) {
+        ASSERT_TRUE(sizes.count(path)) << path;
+        EXPECT_EQ(sizes[path], size) << path;
+    }
+    EXPECT_TRUE(sizes.count("img/dummy.bmp"));
+}
+
+}  // namespace

@@ -1,0 +1,362 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <vector>
+
+#include "bosses/boss.h"
+#include "bosses/boss2.h"
+#include "bosses/boss3.h"
+#include "bosses/boss_child.h"
+#include "bosses/bossb.h"
+#include "enemies/background.h"
+#include "engine/requests.h"
+#include "shooting/enemy_laser.h"
+#include "shooting/killer_shot.h"
+#include "shooting/laser_shot.h"
+#include "tests/enemies/enemy_fixture.h"
+
+namespace {
+
+// The bosses made, every child, laser record and shot pool cleared, the ship low in the field.
+class BossB23Test : public EnemyFixture {
+protected:
+    void SetUp() override {
+        EnemyFixture::SetUp();
+        CreateBosses();
+        ClearBossChildren();
+        g_ELazer.Clear();
+        g_KillerShotMannager.Init();
+        g_LBMannager.Init();
+        g_Player.hitX = 300;
+        g_Player.hitY = 10;
+    }
+
+    // The boss re-made, parked at (x, y) in a phase, running the frame whose script frame is t.
+    static void At(CBoss& boss, int32_t phasesLeft, double x, double y, int32_t t) {
+        boss.Init();
+        boss.phasesLeft = phasesLeft;
+        boss.x = x;
+        boss.y = y;
+        boss.phaseFrame = t - 1;
+    }
+    static int LiveBullets() {
+        int n = 0;
+        for (const CEBullet& b : g_EBMannager.bullets)
+            n += b.alive;
+        return n;
+    }
+    static int LiveLaserShots() {
+        int n = 0;
+        for (const CLazerBullet& s : g_LBMannager.shots)
+            n += s.alive;
+        return n;
+    }
+    static double RecordDouble(const LaserRecord& r) {
+        return std::bit_cast<double>(static_cast<uint64_t>(static_cast<uint32_t>(r.p6)) |
+                                     static_cast<uint64_t>(static_cast<uint32_t>(r.p7)) << 32);
+    }
+};
+
+TEST_F(BossB23Test, TableHoldsTheBuiltBosses) {
+    EXPECT_NE(dynamic_cast<CBossB*>(g_pBossList[0]), nullptr);
+    EXPECT_NE(dynamic_cast<CBoss2*>(g_pBossList[2]), nullptr);
+    EXPECT_NE(dynamic_cast<CBoss3*>(g_pBossList[3]), nullptr);
+}
+
+// Bonus-stage boss -------------------------------------------------------------------------
+
+TEST_F(BossB23Test, BossBPhasesBodiesAndLoops) {
+    CBossB boss;
+    boss.Init();
+    EXPECT_EQ((std::vector<double>{boss.x, boss.y}), (std::vector<double>{280, 340}));
+    EXPECT_EQ((std::vector<int32_t>{boss.hp, boss.phaseHp, boss.w, boss.h, boss.hotX, boss.hotY}),
+              (std::vector<int32_t>{850, 850, 101, 79, 50, 39}));
+    EXPECT_EQ(KillerShotSizeTable[1].w, 160);
+
+    // The first phase loops after 1580 frames, the second after 1900.
+    At(boss, 1, 270, 340, 1580);
+    boss.Act();
+    EXPECT_EQ(boss.phaseFrame, 0);
+    At(boss, 0, 270, 340, 1900);
+    boss.Act();
+    EXPECT_EQ(boss.phaseFrame, 0);
+
+    // The second phase: small six-frame body, 2% of the way to the waypoint each frame.
+    At(boss, 0, 200.5, 300.25, 70);
+    boss.frameCol = 5;
+    boss.Act();
+    EXPECT_EQ(g_pBossImage, g_pBossImage2);
+    EXPECT_EQ((std::vector<int32_t>{boss.w, boss.h, boss.hotX, boss.frameCol}),
+              (std::vector<int32_t>{50, 50, 25, 0}));
+    EXPECT_EQ(boss.x, 200.5 + (260 - 200.5) * 0.02);
+    EXPECT_EQ(boss.y, 300.25 - (300.25 - 320) * 0.02);
+
+    // A hit shows the flash, and frames without hits keep it.
+    At(boss, 0, 200, 300, 50);
+    g_bBossFlash = 1;
+    g_BulletMannager.Shoot(220, 320, 0, 0, 0, 0);
+    boss.Act();
+    EXPECT_EQ(boss.draw.mode, 19);
+    boss.Act();
+    EXPECT_EQ(boss.draw.mode, 19);
+}
+
+TEST_F(BossB23Test, BossBColumnsLightKillerAnglesAndLaserShots) {
+    CBossB boss;
+    // The column attack draws one number per rising bullet, two more when the pair comes.
+    const int32_t columns[][3] = {{0, 4, 1}, {3, 6, 0}};  // U before, draws, U after
+    for (const auto& c : columns) {
+        At(boss, 1, 270, 340, 150);
+        boss.tick = c[0];
+        const uint64_t before = RandDraws();
+        boss.Act();
+        EXPECT_EQ(RandDraws() - before, static_cast<uint64_t>(c[1]));
+        EXPECT_EQ(boss.tick, c[2]);
+    }
+
+    // The light: (t - 950)(t - 1150)(-6) / 100, held to 0..255.
+    const int32_t lights[][2] = {{960, 114}, {1050, 255}, {1200, 0}};
+    for (const auto& c : lights) {
+        At(boss, 1, 270.5, 340, c[0]);
+        boss.Act();
+        const CBossChild& light = g_pBossChild[9];
+        EXPECT_EQ(light.alive, 1);
+        EXPECT_EQ(light.draw.level, c[1]) << c[0];
+        EXPECT_EQ(light.draw.mode, 20);
+        EXPECT_EQ(light.x, 140);
+    }
+
+    // A pass of the second phase reads the killer angles 0..3.
+    At(boss, 0, 270, 340, 1);
+    std::vector<int32_t> angles;
+    for (int f = 1; f <= 300; ++f) {
+        const int32_t next = g_KillerShotMannager.next;
+        boss.Act();
+        if (g_KillerShotMannager.next != next)
+            angles.push_back(g_KillerShotMannager.shots[next].shotAngle);
+    }
+    EXPECT_EQ(angles, (std::vector<int32_t>{53, -60, 60, -65}));
+
+    // Laser shots on the hardest difficulty only.
+    for (int32_t level = 0; level <= 2; ++level) {
+        g_LBMannager.Init();
+        g_nLevel = level;
+        At(boss, 0, 270, 340, 1548);
+        boss.Act();
+        EXPECT_EQ(LiveLaserShots(), level == 2 ? 2 : 0) << level;
+    }
+}
+
+// Stage-2 boss ------------------------------------------------------------------------------
+
+TEST_F(BossB23Test, Boss2EntryAndPhaseBodies) {
+    CBoss2 boss;
+    boss.Init();
+    EXPECT_EQ(boss.y, -262);
+    // The first frames move twice, at 1/60 of the distance each time.
+    double x = 160;
+    double y = -262;
+    for (int i = 0; i < 2; ++i) {
+        const double vy = (y - 200) * (1.0 / 60);
+        y -= vy;
+        x += (160 - x) * (1.0 / 60);
+    }
+    boss.Act();
+    EXPECT_EQ(boss.y, y);
+    EXPECT_EQ(boss.hotX, 163);
+
+    // A route read past the row's end takes the next row: frame 1600 heads for (230, 280).
+    At(boss, 2, 100, 250, 1600);
+    boss.Act();
+    EXPECT_EQ(boss.vx, (230 - 100) * (1.0 / 60));
+
+    // The second phase's first frame moves the body 100 right and shrinks it, once.
+    At(boss, 1, 100, 250, 1);
+    boss.Act();
+    EXPECT_EQ((std::vector<int32_t>{boss.w, boss.h, boss.hotX, boss.hotY}),
+              (std::vector<int32_t>{158, 180, 79, 90}));
+    EXPECT_EQ(boss.x, 200 + (230 - 200) * 0.025);
+    const double before = boss.x;
+    boss.Act();
+    EXPECT_EQ(boss.x, before + (230 - before) * 0.025);
+
+    // The third phase stands where its script puts it.
+    At(boss, 0, 100, 250, 50);
+    boss.Act();
+    EXPECT_EQ(boss.w, 68);
+    EXPECT_EQ((std::vector<double>{boss.x, boss.y, boss.vx}), (std::vector<double>{288, 340, 0}));
+}
+
+TEST_F(BossB23Test, Boss2LasersAndDraws) {
+    CBoss2 boss;
+    // The vertical laser: d = 0 draws the side, d 6..29 widen and fade a laser.
+    const struct {
+        int32_t t;
+        int count;
+        double width;
+    } beams[] = {{606, 1, 0.325}, {615, 1, 1.0}, {625, 1, 1 - 5 * 0.1 * 0.9}, {630, 0, 0}};
+    for (const auto& c : beams) {
+        At(boss, 2, 100, 250, c.t);
+        g_ELazer.Clear();
+        boss.Act();
+        ASSERT_EQ(g_ELazer.count, c.count) << c.t;
+        if (c.count != 0) {
+            EXPECT_DOUBLE_EQ(RecordDouble(g_ELazer.records[0]), c.width) << c.t;
+        }
+    }
+    At(boss, 2, 100, 250, 600);
+    uint64_t draws = RandDraws();
+    boss.Act();
+    EXPECT_EQ(RandDraws() - draws, 1u);
+    EXPECT_EQ(boss.param3, -1);
+    // The opening sparks draw speed, then the two angles, forty times.
+    At(boss, 2, 100, 250, 107);
+    draws = RandDraws();
+    boss.Act();
+    EXPECT_EQ(RandDraws() - draws, 120u);
+    EXPECT_EQ(boss.frameRow, 4);
+
+    // The twin laser sweep: work3 steps at d = 0; the sweep falls by one degree every 6 frames.
+    const int32_t sweeps[][4] = {{1150, 0, 1, 2560}, {1160, 1, 1, 2304}, {1177, 1, 2, -11520}};
+    for (const auto& c : sweeps) {
+        At(boss, 0, 288, 340, c[0]);
+        boss.work3 = c[1];
+        g_ELazer.Clear();
+        boss.Act();
+        EXPECT_EQ(boss.work3, c[2]);
+        ASSERT_EQ(g_ELazer.count, 2);
+        EXPECT_EQ(g_ELazer.records[0].b, c[3]) << c[0];
+        EXPECT_EQ(g_ELazer.records[1].b, -c[3]) << c[0];
+        EXPECT_EQ(g_ELazer.records[0].d, 40 * ((c[0] - 1150) % 27)) << c[0];
+    }
+}
+
+// Stage-3 boss ------------------------------------------------------------------------------
+
+TEST_F(BossB23Test, Boss3PhaseChangesAndLoops) {
+    CBoss3 boss;
+    boss.Init();
+    EXPECT_EQ((std::vector<int32_t>{boss.hp, boss.w, boss.h, boss.hotX, boss.hotY}),
+              (std::vector<int32_t>{700, 296, 211, 100, 100}));
+    EXPECT_EQ(KillerShotSizeTable[2].h, 420);
+    boss.Act();
+    EXPECT_EQ(boss.hotX, 148);
+
+    // The second phase starts 148 further right; its script moves the core, not the velocity.
+    At(boss, 1, 100, 250, 1);
+    boss.Act();
+    EXPECT_EQ(boss.w, 67);
+    EXPECT_EQ(boss.x, 248 + (280 - 248) * 0.02);
+    EXPECT_EQ((std::vector<double>{boss.vx, boss.vy}), (std::vector<double>{0, 0}));
+    EXPECT_EQ(g_pBossChild[0].alive, 1);
+    EXPECT_EQ(g_pBossChild[0].scale, 0.05);
+    boss.phaseFrame = 609;
+    g_Player.hitX = 400;
+    boss.Act();
+    EXPECT_EQ(boss.vx, 0);
+    EXPECT_EQ(boss.frameCol, 4);
+
+    // The third phase takes its place on its first frame, and loops to 450.
+    At(boss, 0, 100, 250, 1);
+    boss.Act();
+    EXPECT_EQ(boss.w, 398);
+    EXPECT_EQ(boss.x, 120 + (130 - 120) * 0.025);
+    boss.phaseFrame = 1899;
+    boss.Act();
+    EXPECT_EQ(boss.phaseFrame, 450);
+
+    // The second phase counts its loops.
+    At(boss, 1, 248, 300, 1200);
+    boss.w = 67;
+    boss.Act();
+    EXPECT_EQ(boss.loops, 1);
+    EXPECT_EQ(boss.phaseFrame, 0);
+}
+
+TEST_F(BossB23Test, Boss2And3DrawsBulletsAndMissiles) {
+    CBoss2 boss2;
+    CBoss3 boss3;
+    // boss, phases left, body width, t -> random draws, live bullets, live missiles. Every
+    // small bullet draws one number of its own.
+    const struct {
+        CBoss* boss;
+        int32_t phasesLeft, w, t;
+        uint64_t draws;
+        int bullets, missiles;
+    } cases[] = {
+        {&boss2, 1, 158, 100, 8, 5, 0},  // scatter: x, y and target drawn in that order
+        {&boss2, 1, 158, 500, 2, 0, 8},  // the missile fan's two angles
+        {&boss2, 2, 326, 256, 5, 5, 0},   {&boss3, 2, 296, 600, 4, 0, 2},
+        {&boss3, 0, 398, 720, 84, 72, 0},
+    };
+    for (const auto& c : cases) {
+        At(*c.boss, c.phasesLeft, 150, 250, c.t);
+        c.boss->w = c.w;
+        g_EBMannager.Init();
+        g_MissileMannager.Init();
+        const uint64_t before = RandDraws();
+        c.boss->Act();
+        EXPECT_EQ(RandDraws() - before, c.draws) << c.t;
+        EXPECT_EQ(LiveBullets(), c.bullets) << c.t;
+        int missiles = 0;
+        for (const CMissile& m : g_MissileMannager.missiles)
+            missiles += m.alive;
+        EXPECT_EQ(missiles, c.missiles) << c.t;
+    }
+
+    // The gunship's rest adds no closing glow; other frames from 130 on end with one.
+    const int32_t glows[][2] = {{290, 0}, {500, 1}, {100, 0}};
+    for (const auto& c : glows) {
+        At(boss3, 2, 150, 250, c[0]);
+        const int32_t index = g_EffectMannager.backIndex;
+        boss3.Act();
+        EXPECT_EQ(g_EffectMannager.backIndex - index, c[1]) << c[0];
+    }
+}
+
+TEST_F(BossB23Test, Boss3ChildrenAndLaserSeeds) {
+    CBoss3 boss;
+    At(boss, 2, 100, 250, 10);
+    CBossChild& child = g_pBossChild[8];
+
+    // A landed child stops and sprays every 8 frames: two draws, eighteen slowing bullets.
+    child.Launch(200, -3, 2, 0, 5, 10, 0);
+    child.age = 6;
+    const uint64_t before = RandDraws();
+    boss.Act();
+    EXPECT_EQ(RandDraws() - before, 2u);
+    EXPECT_EQ(child.vy, 0);
+    EXPECT_EQ(g_EBMannager.bullets[1590].alive, 1);
+    EXPECT_EQ(boss.step, 1);
+    // Past 400 frames it goes to the corner and out on the next frame.
+    child.Launch(200, 100, 2, 0, 0, 10, 0);
+    child.age = 400;
+    boss.Act();
+    EXPECT_EQ((std::vector<double>{child.x, child.y}), (std::vector<double>{0, 0}));
+    boss.Act();
+    EXPECT_EQ(child.alive, 0);
+
+    // The third phase's lasers: eight seeds, the left four mirroring the right.
+    At(boss, 0, 120, 300, 1200);
+    boss.w = 398;
+    SeedRand(7);
+    std::vector<int32_t> seeds;
+    for (int k = 0; k < 8; ++k)
+        seeds.push_back(Rand() % 10 - 1 - k);
+    SeedRand(7);
+    g_ELazer.Clear();
+    boss.Act();
+    EXPECT_EQ(std::vector<int32_t>(boss.laserSeed, boss.laserSeed + 8), seeds);
+    ASSERT_EQ(g_ELazer.count, 8);
+    for (int k = 0; k < 4; ++k) {
+        const LaserRecord& right = g_ELazer.records[2 * k];
+        const LaserRecord& left = g_ELazer.records[2 * k + 1];
+        EXPECT_EQ(right.d, 256 * seeds[k]);
+        EXPECT_EQ(left.d, -right.d);
+        EXPECT_EQ(left.b, -right.b);
+        EXPECT_EQ(right.x + left.x, 2 * static_cast<int32_t>(boss.x + boss.hotX)) << k;
+    }
+}
+
+}  // namespace
