@@ -6,6 +6,7 @@
 #include "engine/game_state.h"
 #include "engine/music.h"
 #include "engine/requests.h"
+#include "game/chat.h"
 #include "game/next_stage_assets.h"
 #include "game/play_screen.h"
 #include "game/scenes.h"
@@ -42,9 +43,7 @@ void MakeBossBackgroundCurrent() {
 void CGameChat::Run() {
     g_pBG->Draw();
     g_BackBuffer.BltAll(g_DrawKey, 0, 2, g_Panels.battleFrame);
-    // No conversation player is built yet, so every conversation is over at once, as with
-    // conversations switched off.
-    g_nNextScene = kSceneBoss;
+    if (g_pChat->Run() == 0) g_nNextScene = kSceneBoss;
 }
 
 CGameBoss::CGameBoss() {

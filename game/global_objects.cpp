@@ -5,15 +5,20 @@
 #include "game/app.h"
 #include "game/boss_scene.h"
 #include "game/character_select.h"
+#include "game/chat.h"
 #include "game/continue_prompt.h"
+#include "game/ending.h"
 #include "game/game_scene.h"
+#include "game/key_config.h"
 #include "game/level_select.h"
 #include "game/opening_movie.h"
 #include "game/pause_prompt.h"
 #include "game/play_screen.h"
+#include "game/replay_select.h"
 #include "game/scenes.h"
 #include "game/sprite_images.h"
 #include "game/stage_end.h"
+#include "game/story.h"
 #include "game/title.h"
 #include "shooting/enemy_bullet.h"
 #include "shooting/missile.h"
@@ -49,6 +54,7 @@ void CreateGlobalObjects() {
         image.Create(1, 1);
     if (!deferPictures) LoadBattleFrameImage();
     LoadPanelImages();
+    g_pChat = new CChat;
 
     g_pPointMannager = new CPointMannager;
     // The sheets of stage 1, where every run starts, and the missiles' sheet.
@@ -70,11 +76,12 @@ void CreateGlobalObjects() {
     g_pGame = new CGame;
     g_pStageEnd = new CStageEnd;
     g_pGameBoss = new CGameBoss;
-    g_pStory = new CTaskEngin;
-    g_pEnding = new CTaskEngin;
-    g_pKeyConfig = new CTaskEngin;
+    g_pStory = new CStory;
+    g_pEnding = new CEnding;
+    g_pKeyConfig = new CKeyConfig;
     g_pPause = new CPause;
-    g_pReplaySelect = new CTaskEngin;
+    g_pReplaySelect = new CReplaySelect;
     g_pScene = g_pOpeningMovie;
     LoadBossGaugeImages();
+    InitGlyphGrid();
 }

@@ -3,6 +3,7 @@
 #include "engine/game_state.h"
 #include "engine/replay.h"
 #include "engine/requests.h"
+#include "game/chat.h"
 #include "game/game_reset.h"
 #include "game/scenes.h"
 #include "shooting/player.h"
@@ -88,6 +89,9 @@ void SwitchScene() {
             }
             break;
         case kSceneChat:
+            // The conversation player is made with the window; a switch driven without one
+            // has no pages to load.
+            if (g_pChat != nullptr) g_pChat->Load();
             CEnemyMannager::ReleaseImages();
             g_pScene = g_pGameChat;
             break;

@@ -24,8 +24,12 @@ void AddBackgroundAssets(AssetList& list);
 void AddEnemyAssets(AssetList& list);
 void AddMissileAssets(AssetList& list);
 void AddBossAssets(AssetList& list);
+void AddBossB23Assets(AssetList& list);
+void AddBoss45Assets(AssetList& list);
 void AddMenuAssets(AssetList& list);
 void AddPlayScreenAssets(AssetList& list);
+void AddEndingAssets(AssetList& list);
+void AddChatAssets(AssetList& list);
 
 AssetList AllAssets() {
     AssetList list;
@@ -39,8 +43,12 @@ AssetList AllAssets() {
     AddEnemyAssets(list);
     AddMissileAssets(list);
     AddBossAssets(list);
+    AddBossB23Assets(list);
+    AddBoss45Assets(list);
     AddMenuAssets(list);
     AddPlayScreenAssets(list);
+    AddEndingAssets(list);
+    AddChatAssets(list);
     return list;
 }
 

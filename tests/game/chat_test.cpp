@@ -1,0 +1,151 @@
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "game/chat.h"
+#include "scene_fixture.h"
+#include "tests/engine/temp_dir.h"
+#include "tools/assets/assets.h"
+
+namespace assets {
+void AddChatAssets(AssetList& list);
+}
+
+// The conversation player over its own placeholder pictures, written into a temporary folder.
+class Chat : public SceneFixture {
+protected:
+    void SetUp() override {
+        SceneFixture::SetUp();
+        assets::AssetList list;
+        assets::AddChatAssets(list);
+        for (const assets::AssetFile& file : list) {
+            std::filesystem::create_directories(std::filesystem::path(file.path).parent_path());
+            std::ofstream(file.path, std::ios::binary)
+                .write(reinterpret_cast<const char*>(file.bytes.data()),
+                       static_cast<std::streamsize>(file.bytes.size()));
+        }
+        chat_ = std::make_unique<CChat>();
+        g_pChat = chat_.get();
+        g_bChat = 1;
+    }
+    void TearDown() override { g_pChat = nullptr; }
+
+    // One frame with the shot button as given.
+    int32_t Step(uint8_t shot) {
+        g_Input.shot = shot;
+        return chat_->Run();
+    }
+    // `idle` frames without shot, then one press; the number of frames that returned 1.
+    int PressAfter(int idle) {
+        int going = 0;
+        for (int i = 0; i < idle; ++i)
+            going += Step(0);
+        return going + Step(1);
+    }
+    void Start(int32_t stage, int32_t conversation) {
+        g_nStage = stage;
+        g_nChat = conversation;
+        chat_->Load();
+    }
+
+    InTempDir dir_;
+    std::unique_ptr<CChat> chat_;
+};
+
+TEST_F(Chat, EndsAtOnceWhenOffOrWithoutPages) {
+    g_bChat = 0;
+    for (int32_t n : {0, 1, 2, 3, 4, 42, 52}) {
+        Start(1, n);
+        EXPECT_EQ(Step(0), 0) << n;
+        EXPECT_EQ(chat_->frame, 0);
+    }
+    g_bChat = 1;
+    for (int32_t n : {5, 6, 100}) {
+        Start(5, n);
+        EXPECT_EQ(Step(0), 0) << n;
+        EXPECT_EQ(chat_->page, 0);
+    }
+}
+
+TEST_F(Chat, EarlyPressesAreIgnored) {
+    for (auto [conversation, delay] : {std::pair{2, 20}, std::pair{4, 10}}) {
+        Start(conversation, conversation);
+        EXPECT_EQ(PressAfter(delay - 1), delay);  // pressed on frame `delay`: too early
+        EXPECT_EQ(chat_->page, 0);
+        Step(1);  // held, not a fresh press
+        EXPECT_EQ(chat_->page, 0);
+        Step(0);
+        Step(1);
+        EXPECT_EQ(chat_->page, 1);
+        EXPECT_EQ(chat_->frame, 1);
+    }
+}
+
+TEST_F(Chat, PlaysEveryPageThenEndsReset) {
+    Start(2, 2);
+    EXPECT_EQ(PressAfter(20) + PressAfter(19) + PressAfter(19), 61);
+    EXPECT_EQ(chat_->page, 3);
+    EXPECT_EQ(Step(0), 0);
+    EXPECT_EQ(chat_->page, 0);
+    EXPECT_EQ(chat_->frame, 0);
+
+    // The first conversation's single page keeps counting its frames past the press.
+    Start(1, 1);
+    PressAfter(20);
+    EXPECT_EQ(chat_->frame, 21);
+    EXPECT_EQ(Step(0), 0);
+}
+
+TEST_F(Chat, LoadFillsTheSlotsOfTheStage) {
+    Start(1, 1);
+    EXPECT_EQ(chat_->faces[CChat::kSlotA].width, 180);
+    EXPECT_EQ(chat_->faces[CChat::kSlotC].width, 1);
+    EXPECT_EQ(chat_->text.height, 120);
+    Start(4, 4);
+    EXPECT_EQ(chat_->faces[CChat::kSlotB].width, 350);  // the insets' face sheet
+    EXPECT_EQ(chat_->text.height, 440);                 // conversations 4 and 42
+    for (int32_t stage : {0, 2, 3, 5}) {
+        Start(stage, stage);
+        EXPECT_EQ(chat_->text.height, stage == 2 ? 360 : 480) << stage;
+        EXPECT_EQ(chat_->faces[CChat::kSlotD].height, 250) << stage;
+    }
+    // Stage index 6 loads nothing but still starts afresh; the last shot state is kept.
+    Step(1);
+    Step(1);
+    chat_->frame = 7;
+    Start(6, 6);
+    EXPECT_EQ(chat_->text.height, 480);
+    EXPECT_EQ(chat_->frame, 0);
+    EXPECT_EQ(chat_->shot, 0);
+    EXPECT_EQ(chat_->shotPrev, 1);
+    // The switch into the conversation scene loads the stage's set.
+    g_nStage = 1;
+    SwitchTo(kSceneChat);
+    EXPECT_EQ(chat_->text.height, 120);
+}
+
+TEST_F(Chat, FacesSlideInsideThePlayFieldAndFadeIn) {
+    constexpr uint32_t kMarker = 0x123456;
+    std::fill_n(g_BackBuffer.pixels, kScreenWidth * kScreenHeight, kMarker);
+    Start(2, 2);
+    PressAfter(20);
+    PressAfter(19);
+    for (int f = 0; f < 12; ++f) {
+        Step(0);
+        for (int32_t y = 195; y < 445; ++y) {
+            ASSERT_EQ(*g_BackBuffer.GetPixelAddress(133, y), kMarker) << f;
+            ASSERT_EQ(*g_BackBuffer.GetPixelAddress(509, y), kMarker) << f;
+        }
+    }
+    EXPECT_EQ(*g_BackBuffer.GetPixelAddress(185 + 90, 195 + 120), 0xC09070u);  // at rest
+
+    // The last boss's face comes out of black: level 250 on the first frame, none by frame 51.
+    std::fill_n(g_BackBuffer.pixels, kScreenWidth * kScreenHeight, 0);
+    Start(5, 52);
+    Step(0);
+    EXPECT_EQ(*g_BackBuffer.GetPixelAddress(134 + 90, 200 + 120), 0x000000u);
+    for (int f = 0; f < 50; ++f)
+        Step(0);
+    EXPECT_EQ(*g_BackBuffer.GetPixelAddress(134 + 90, 200 + 120), 0xD06060u);
+}
