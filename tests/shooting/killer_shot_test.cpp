@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/random.h"
@@ -10,10 +12,18 @@
 
 namespace {
 
+// The size rows as the program starts with them; the bosses' Init rewrites them.
+const std::array<KillerShotSize, kKillerShotRows> kStartRows = [] {
+    std::array<KillerShotSize, kKillerShotRows> rows;
+    std::copy(std::begin(KillerShotSizeTable), std::end(KillerShotSizeTable), rows.begin());
+    return rows;
+}();
+
 class KillerShots : public PlayerFixture {
 protected:
     void SetUp() override {
         PlayerFixture::SetUp();
+        std::copy(kStartRows.begin(), kStartRows.end(), std::begin(KillerShotSizeTable));
         g_EBMannager.Init();
         g_KillerShotMannager.Init();
         // The ship parked in a corner, far from every shot unless a test moves it.
