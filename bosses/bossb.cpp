@@ -36,7 +36,6 @@ const int32_t BossBKillerAngle[kBossBKillerAngles] = {53, -60, 60, -65, 0, 0};
 
 namespace {
 
-constexpr int32_t kSoundStream = 3;
 constexpr int32_t kSoundVolley = 4;
 constexpr int32_t kSoundBlast = 5;
 constexpr int32_t kSoundBurst = 9;
