@@ -249,7 +249,8 @@ Picture Glyphs() {
     Picture p(520, 72, kBlack);
     for (int i = 0; i < 104; ++i) {
         const int x = 20 * (i % 26);
-        const int y = 18 * (i / 26);
+        // Row 0 of the glyph grid is the top band of the picture.
+        const int y = 54 - 18 * (i / 26);
         if (i == 92) {
             DrawTextInCell(p, x, y, 20, 18, "<", kGold, kNoShadow);
         } else if (i < static_cast<int>(set.size())) {
