@@ -56,14 +56,6 @@ float Speed(double v) {
     return static_cast<float>(v);
 }
 
-// The laser records carry a double as two words, low half first.
-int32_t LowWord(double v) {
-    return static_cast<int32_t>(static_cast<uint32_t>(std::bit_cast<uint64_t>(v)));
-}
-int32_t HighWord(double v) {
-    return static_cast<int32_t>(static_cast<uint32_t>(std::bit_cast<uint64_t>(v) >> 32));
-}
-
 // A route read past a row's end takes the next row, as the rows lie one after another; the
 // last entry holds for anything beyond the table.
 int32_t Route(const int32_t (&table)[3][kBoss2RouteSteps], int32_t row, int32_t step) {
@@ -250,7 +242,8 @@ void CBoss2::Attack1() {
         if (Within(d, 15, 19)) width = 1.0;
         if (Within(d, 20, 29)) width = 1 - (d - 20) * 0.1 * 0.9;
         if (width >= 0)
-            g_ELazer.AddSimple(lx, Trunc(y + 130), 10, 10, 1, LowWord(width), HighWord(width));
+            g_ELazer.AddSimple(lx, Trunc(y + 130), 10, 10, 1, ScaleLowWord(width),
+                               ScaleHighWord(width));
     }
     if (Within(t, 800, 849) && level == 2) {
         if (t == 819) {

@@ -58,9 +58,7 @@ int32_t Route(const int32_t* table, int32_t i) {
 
 void AddScaledLaser(int32_t x, int32_t y, int32_t p3, int32_t angle, int32_t kind, double scale,
                     int32_t a, int32_t b, int32_t c, int32_t d, int32_t e) {
-    const auto bits = std::bit_cast<uint64_t>(scale);
-    g_ELazer.Add(x, y, p3, angle, kind, static_cast<int32_t>(static_cast<uint32_t>(bits)),
-                 static_cast<int32_t>(static_cast<uint32_t>(bits >> 32)), a, b, c, d, e);
+    g_ELazer.Add(x, y, p3, angle, kind, ScaleLowWord(scale), ScaleHighWord(scale), a, b, c, d, e);
 }
 
 void DrawBeamToTip(int32_t x, int32_t fromY, int32_t tipX, int32_t tipY) {

@@ -60,14 +60,6 @@ void Sound(int32_t n) {
     SoundRequest[n] = 1;
 }
 
-// The laser records carry a double as two words, low half first.
-int32_t LowWord(double v) {
-    return static_cast<int32_t>(static_cast<uint32_t>(std::bit_cast<uint64_t>(v)));
-}
-int32_t HighWord(double v) {
-    return static_cast<int32_t>(static_cast<uint32_t>(std::bit_cast<uint64_t>(v) >> 32));
-}
-
 float Speed(double v) {
     return static_cast<float>(v);
 }
@@ -284,7 +276,7 @@ void CBossB::Attack1() {
         if (d == 20) Sound(kSoundBlast);
         if (d > 20) {
             const int32_t shade = Rand() % 3;
-            g_ELazer.Add(columnA - 65, 509, 10, 10, 7, LowWord(1.0), HighWord(1.0),
+            g_ELazer.Add(columnA - 65, 509, 10, 10, 7, ScaleLowWord(1.0), ScaleHighWord(1.0),
                          (d - 20) * 45 + 60, shade, 0, 0, 0);
         }
         g_EffectMannager.AddFrontEx(columnA - 65, 404, 8, 10, 0, 0, 1, 1);

@@ -107,9 +107,7 @@ void PodOfEarlyStage(CEnemy& e, int32_t idleFrame, int32_t shotFrame, float firs
 
 // The laser of the beam carriers takes its scale as the two halves of a double.
 void AddBeam(int32_t bx, int32_t by, double scale) {
-    const uint64_t bits = std::bit_cast<uint64_t>(scale);
-    g_ELazer.AddSimple(bx, by, 10, 10, 1, static_cast<int32_t>(static_cast<uint32_t>(bits)),
-                       static_cast<int32_t>(static_cast<uint32_t>(bits >> 32)));
+    g_ELazer.AddSimple(bx, by, 10, 10, 1, ScaleLowWord(scale), ScaleHighWord(scale));
 }
 
 // One frame of the carriers' 35-frame beam cycle at phase u: the side sign flips, sparks and a

@@ -61,9 +61,7 @@ void Flare(int32_t px, int32_t py) {
 // A scaled beam of laser kind 1; the record carries the scale's two halves. A negative scale
 // is handed on as it is: the beam still tests the ship but draws nothing.
 void Beam(int32_t px, int32_t py, double scale, int32_t frame) {
-    const uint64_t bits = std::bit_cast<uint64_t>(scale);
-    g_ELazer.Add(px, py, 10, 10, 1, static_cast<int32_t>(static_cast<uint32_t>(bits)),
-                 static_cast<int32_t>(static_cast<uint32_t>(bits >> 32)), frame, 0, 0, 0, 0);
+    g_ELazer.Add(px, py, 10, 10, 1, ScaleLowWord(scale), ScaleHighWord(scale), frame, 0, 0, 0, 0);
 }
 
 double GrowingScale(int32_t t) {

@@ -1,11 +1,22 @@
 #pragma once
 
+#include <bit>
+
 #include <cstdint>
 
 #include "engine/image.h"
 #include "shooting/fling_object.h"
 
 // One laser to draw this frame. What a, b, c, d and e mean depends on the kind.
+// Some kinds carry a scale in a record's p6 and p7 words: the low and the high half of a
+// double's bits.
+inline int32_t ScaleLowWord(double scale) {
+    return static_cast<int32_t>(static_cast<uint32_t>(std::bit_cast<uint64_t>(scale)));
+}
+inline int32_t ScaleHighWord(double scale) {
+    return static_cast<int32_t>(static_cast<uint32_t>(std::bit_cast<uint64_t>(scale) >> 32));
+}
+
 struct LaserRecord {
     int32_t x = 0;  // origin
     int32_t y = 0;
