@@ -56,7 +56,6 @@ constexpr int32_t kSceneChat = 100;
 constexpr int32_t kBlastImage = 16;
 constexpr int32_t kBlastImage2 = 20;
 
-
 }  // namespace
 
 void CBoss::Reset() {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "bosses/boss_child.h"
+#include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
@@ -25,6 +26,8 @@ const int32_t Boss1RouteY[kBoss1RouteYCount] = {220, 220, 220, 220, 240, 240, 26
 
 namespace {
 
+using namespace boss_script;
+
 constexpr int32_t kSoundBurst = 2;
 constexpr int32_t kSoundStream = 3;
 constexpr int32_t kSoundVolley = 4;
@@ -36,18 +39,10 @@ constexpr double kEase = 0.025;  // share of the distance to the waypoint covere
 constexpr int32_t kLaserPasses = 3;
 constexpr int32_t kLasers = 4;
 
-bool Within(int32_t t, int32_t first, int32_t last) {
-    return t >= first && t <= last;
-}
-
 // The waypoint tables are read flat; a frame count the scripts never reach stays on the last
 // entry instead of reading past the table.
 int32_t Route(const int32_t* table, int32_t count, int32_t i) {
     return table[std::clamp(i, 0, count - 1)];
-}
-
-void Sound(int32_t n) {
-    SoundRequest[n] = 1;
 }
 
 // The four lasers of a sweep: the first leg's angle in 1/256 degree, the second leg's, and the

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bosses/boss_child.h"
+#include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
@@ -34,6 +35,8 @@ const int32_t Boss2LaserSweep[4] = {45, 10, -45, 20};
 
 namespace {
 
+using namespace boss_script;
+
 constexpr int32_t kSoundBurst = 2;
 constexpr int32_t kSoundStream = 3;
 constexpr int32_t kSoundVolley = 4;
@@ -43,18 +46,6 @@ constexpr int32_t kSoundRapid = 14;
 constexpr int32_t kLightChild = 9;
 constexpr int32_t kLightMode = 20;
 constexpr double kGlide = 0.025;
-
-bool Within(int32_t t, int32_t first, int32_t last) {
-    return t >= first && t <= last;
-}
-
-void Sound(int32_t n) {
-    SoundRequest[n] = 1;
-}
-
-float Speed(double v) {
-    return static_cast<float>(v);
-}
 
 // A route read past a row's end takes the next row, as the rows lie one after another; the
 // last entry holds for anything beyond the table.

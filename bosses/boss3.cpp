@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "bosses/boss_child.h"
+#include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
@@ -33,6 +34,8 @@ const int32_t Boss3RouteY[3][kBoss3RouteSteps] = {
 
 namespace {
 
+using namespace boss_script;
+
 constexpr int32_t kSoundHit = 1;
 constexpr int32_t kSoundStream = 3;
 constexpr int32_t kSoundVolley = 4;
@@ -46,18 +49,6 @@ constexpr int32_t kFinalW = 398;
 constexpr double kEase = 0.025;
 constexpr int32_t kChildSlot = 1590;  // the bullet slot a falling child carries
 constexpr int32_t kShieldMode = 10;
-
-bool Within(int32_t f, int32_t first, int32_t last) {
-    return f >= first && f <= last;
-}
-
-void Sound(int32_t n) {
-    SoundRequest[n] = 1;
-}
-
-float Speed(double v) {
-    return static_cast<float>(v);
-}
 
 // The barrel charging: a glow and a flash at its mouth and nine sparks down its length.
 void ChargeEffects(int32_t bx, int32_t by) {

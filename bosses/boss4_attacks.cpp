@@ -2,6 +2,7 @@
 
 #include "bosses/boss4.h"
 #include "bosses/boss_child.h"
+#include "bosses/script_helpers.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
@@ -18,18 +19,12 @@
 
 namespace {
 
+using namespace boss_script;
+
 constexpr int32_t kKeyMode = 2;
 constexpr int32_t kEntranceMode = 16;
 constexpr int32_t kParkX = 40;
 constexpr int32_t kParkY = -350;
-
-void Sound(int32_t n) {
-    SoundRequest[n] = 1;
-}
-
-float Speed(double s) {
-    return static_cast<float>(s);
-}
 
 // Twenty sparks in a ring of speed 5, each drawing its shade.
 void SparkRing(int32_t x, int32_t y) {

@@ -3,6 +3,7 @@
 
 #include "bosses/boss4.h"
 #include "bosses/boss5.h"
+#include "bosses/script_helpers.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
@@ -19,17 +20,11 @@
 
 namespace {
 
+using namespace boss_script;
+
 constexpr int32_t kFadeMode = 22;
 constexpr int32_t kSceneChat = 100;
 constexpr int32_t kChatNumber = 52;
-
-void Sound(int32_t n) {
-    SoundRequest[n] = 1;
-}
-
-float Speed(double s) {
-    return static_cast<float>(s);
-}
 
 }  // namespace
 

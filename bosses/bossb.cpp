@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bosses/boss_child.h"
+#include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
@@ -36,6 +37,8 @@ const int32_t BossBKillerAngle[kBossBKillerAngles] = {53, -60, 60, -65, 0, 0};
 
 namespace {
 
+using namespace boss_script;
+
 constexpr int32_t kSoundVolley = 4;
 constexpr int32_t kSoundBlast = 5;
 constexpr int32_t kSoundBurst = 9;
@@ -51,18 +54,6 @@ constexpr double kGlide = 0.025;
 constexpr double kRouteEase = 0.02;
 constexpr int32_t kLightChild = 9;
 constexpr int32_t kLightMode = 20;
-
-bool Within(int32_t t, int32_t first, int32_t last) {
-    return t >= first && t <= last;
-}
-
-void Sound(int32_t n) {
-    SoundRequest[n] = 1;
-}
-
-float Speed(double v) {
-    return static_cast<float>(v);
-}
 
 // The light that swells behind the boss: level 0..255 from the given curve.
 void LaunchLight(double bx, double by, int32_t level) {
