@@ -30,10 +30,6 @@ constexpr int32_t kKeyMode = 2;
 constexpr int32_t kFlashMode = 19;
 constexpr int32_t kFlashLevel = 100;
 
-constexpr int32_t kSoundHit = 1;
-constexpr int32_t kSoundBlast = 5;
-constexpr int32_t kSoundBurst = 6;
-
 constexpr double kPush = 8;
 constexpr double kPushFloor = 5;
 
@@ -102,7 +98,7 @@ void CBoss::Reset() {
 
 void CBoss::Hit() {
     hp -= 1;
-    SoundRequest[kSoundHit] = 1;
+    RequestSound(kSoundHitLoop);
     if (g_bBossFlash != 0) {
         draw.mode = kFlashMode;
         draw.level = kFlashLevel;
@@ -141,7 +137,7 @@ void CBoss::Act() {
     }
     if (HitPlayerBox(*this)) PushPlayer();
     if (HitByShotBox(*this)) {
-        SoundRequest[kSoundHit] = 1;
+        RequestSound(kSoundHitLoop);
         Hit();
     } else {
         draw.mode = kKeyMode;
@@ -157,7 +153,7 @@ bool CBoss::CheckDefeat() {
     frameCol = 0;
     frameRow = 0;
     if (defeatTimer < kDefeatPhaseBlast && phasesLeft >= 0) {
-        SoundRequest[kSoundBlast] = 1;
+        RequestSound(kSoundExplosion);
         g_EffectMannager.AddMidEx(Trunc(x + w / 2), Trunc(y + h / 2), kBlastImage, kBlastImage2, 0,
                                   0, 0, 2);
     }
@@ -187,14 +183,14 @@ bool CBoss::CheckDefeat() {
     const int32_t cy = Trunc(y + h / 2);
     if (defeatTimer == kDefeatChildrenOff) ClearBossChildren();
     if (defeatTimer < kDefeatBurstsEnd && defeatTimer % 4 == 0) {
-        SoundRequest[kSoundBurst] = 1;
+        RequestSound(kSoundDeath);
         const int32_t dy = Rand() % 100;
         const int32_t dx = Rand() % 100;
         g_EffectMannager.AddMidEx(cx + dx - 50, cy + dy - 50, kBlastImage, kBlastImage2, 0, 0, 0,
                                   0);
     }
     if (defeatTimer == kDefeatRing) {
-        SoundRequest[kSoundBlast] = 1;
+        RequestSound(kSoundExplosion);
         for (int32_t i = 0; i < 12; ++i) {
             const double a = DegToRad(30 * i);
             g_EffectMannager.AddMidEx(cx, cy, kBlastImage, kBlastImage2,

@@ -28,11 +28,6 @@ namespace {
 
 using namespace boss_script;
 
-constexpr int32_t kSoundBurst = 2;
-constexpr int32_t kSoundStream = 3;
-constexpr int32_t kSoundVolley = 4;
-constexpr int32_t kSoundLaser = 11;
-
 constexpr int32_t kBody = 260;
 constexpr int32_t kBodyH = 221;
 constexpr double kEase = 0.025;  // share of the distance to the waypoint covered each frame
@@ -121,7 +116,7 @@ void CBoss1::Attack1() {
     if (Within(t, 0, 149)) step = 0;
     if (Within(t, 150, 299) && t % 4 == 0) {
         step += 1;
-        Sound(kSoundStream);
+        RequestSound(kSoundVolleyB);
         if (step > 18) step = 0;
         for (int32_t i = 0; i < 6; ++i) {
             const float speed = static_cast<float>(0.7 * i + 3);
@@ -134,7 +129,7 @@ void CBoss1::Attack1() {
         g_EffectMannager.AddMidEx(Trunc(cx - 140), Trunc(y + 30), 2, 7, 0, 0, 0, 0);
     }
     if (Within(t, 400, 599)) {
-        if (t == 401) Sound(kSoundBurst);
+        if (t == 401) RequestSound(kSoundVolleyA);
         g_EffectMannager.AddFrontEx(Trunc(x + 140), Trunc(y - 30), 8, 10, 0, 0, 0, 1);
         g_EffectMannager.AddFrontEx(Trunc(x - 30), Trunc(y - 30), 8, 10, 0, 0, 0, 1);
         const int32_t r1 = Rand() % 60;
@@ -166,7 +161,7 @@ void CBoss1::Attack1() {
     if (Within(t, 600, 700)) step = 0;
     if (Within(t, 701, 999)) {
         if (level >= 1) {
-            if (t % 2 == 0) Sound(kSoundStream);
+            if (t % 2 == 0) RequestSound(kSoundVolleyB);
             if (t % 6 == 0) {
                 const float speed = static_cast<float>(level + 6);
                 FireFan(emitter, Trunc(x + 130), Trunc(y + 80), 116, 270 + 30 * step, speed, 3, 15);
@@ -178,7 +173,7 @@ void CBoss1::Attack1() {
         g_EffectMannager.AddMidEx(Trunc(cx - 170), Trunc(y + 60), 8, 7, 0, 0, 0, 1);
     }
     if (t == 750 || t == 800 || t == 850 || t == 900) {
-        Sound(kSoundVolley);
+        RequestSound(kSoundVolleyC);
         // The type-10 pair closes each column's volley, so it fires from all six column
         // positions like the streams before it.
         for (int32_t j = -3; j <= 2; ++j) {
@@ -201,7 +196,7 @@ void CBoss1::Attack1() {
             FireFan(emitter, Trunc(cx - 120), Trunc(y + 50), 96, 3 * step, 5, 15, 24);
         }
         if (t % 4 == 0) {
-            Sound(kSoundStream);
+            RequestSound(kSoundVolleyB);
             step += 1;
             if (step > 18) step = 0;
             for (int32_t i = 0; i < 6; ++i) {
@@ -255,7 +250,7 @@ void CBoss1::Attack2() {
         }
     }
     if (Within(t, 100, 159)) {
-        if (t % 4 == 0) Sound(kSoundStream);
+        if (t % 4 == 0) RequestSound(kSoundVolleyB);
         tick += 1;
         if (tick > 4) {
             tick = 0;
@@ -271,7 +266,7 @@ void CBoss1::Attack2() {
     }
     if (Within(t, 200, 349) && t % 16 == 0) {
         FireBigFanAt(emitter, Trunc(cx - 60), Trunc(y + 70), 5, 1, 9, 0, px, py);
-        Sound(kSoundVolley);
+        RequestSound(kSoundVolleyC);
     }
     if (Within(t, 350, 599)) {
         if (t % 50 == 0) {
@@ -287,7 +282,7 @@ void CBoss1::Attack2() {
             }
         }
         if (t % 4 == 0) {
-            Sound(kSoundStream);
+            RequestSound(kSoundVolleyB);
             const int32_t tx = Trunc(aimX + std::sin(DegToRad(15 * t)) * 100);
             FireFanAt(emitter, Trunc(cx - 60), Trunc(y + 80), 80, 1,
                       static_cast<float>(1.5 * level + 6), 40, tx, aimY);
@@ -300,14 +295,14 @@ void CBoss1::Attack2() {
         const Sweep* sweeps = middle ? kMiddleSweep : kOuterSweep;
         const int32_t ox = middle ? Trunc(cx) : Trunc(cx - 60);
         const int32_t oy = Trunc(y + 80);
-        if (e == 1) Sound(kSoundLaser);
+        if (e == 1) RequestSound(kSoundAttack);
         for (int32_t k = 0; k < kLasers; ++k) {
             // A negative length is a laser not yet out: it draws nothing.
             const int32_t length = std::min(30 * (e - 10 * k), 600);
             g_ELazer.Add(ox, oy, 10, 10, 2, 0, 0, length, sweeps[k].b, 0, sweeps[k].d, sweeps[k].e);
         }
         if (level >= 1 && (e == 60 || e == 80)) {
-            Sound(kSoundBurst);
+            RequestSound(kSoundVolleyA);
             const float speed = static_cast<float>(level + 9);
             FireFanAt(emitter, Trunc(cx - 30), Trunc(cy), 44, 1, speed, 0, px, py);
             FireFanAt(emitter, Trunc(cx + 20), Trunc(cy - 20), 44, 1, speed, 0, px, py);

@@ -37,12 +37,6 @@ namespace {
 
 using namespace boss_script;
 
-constexpr int32_t kSoundBurst = 2;
-constexpr int32_t kSoundStream = 3;
-constexpr int32_t kSoundVolley = 4;
-constexpr int32_t kSoundCharge = 13;
-constexpr int32_t kSoundRapid = 14;
-
 constexpr int32_t kLightChild = 9;
 constexpr int32_t kLightMode = 20;
 constexpr double kGlide = 0.025;
@@ -176,12 +170,12 @@ void CBoss2::Attack1() {
         const int32_t sy = Trunc(y + 150);
         const float speed = Speed(1.5 * level + 8);
         if (t % 3 == 0 && t % 64 < 30) {
-            Sound(kSoundRapid);
+            RequestSound(kSoundVolleyD);
             FireBigFanAt(emitter, sx, sy, 50, 5, speed, 36, sx, 0);
         }
         if (t % 64 == 0) FireFanAt(emitter, sx, sy, 145, 5, speed, 36, sx, 0);
         if (t % 64 == 10) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             const int32_t xs = Trunc(cx - 18);
             const float aimed = Speed(2 * level + 5);
             FireFanAt(emitter, xs - 75, Trunc(y + 162), 40, 4, aimed, 40, px, py);
@@ -203,7 +197,7 @@ void CBoss2::Attack1() {
         if (t == 562) frameRow = 2;
         if (t == 564) frameRow = 1;
         if (t == 566) frameRow = 0;
-        if (t == 570) Sound(kSoundCharge);
+        if (t == 570) RequestSound(kSoundCharge);
         if (t == 570 || t == 575 || t == 580) {
             const int32_t e = 3 + (t - 570) / 5;
             g_EffectMannager.AddFrontEx(Trunc(cx - 68), Trunc(y + 30), 8, 8, 0, 0, e, 5);
@@ -224,7 +218,7 @@ void CBoss2::Attack1() {
         const int32_t lx = Trunc(cx - offset);
         if (d == 0) g_EffectMannager.AddFrontEx(lx, Trunc(y + 140), 12, 10, 0, 0, 0, 1);
         if (d == 6) {
-            Sound(kSoundBurst);
+            RequestSound(kSoundVolleyA);
             g_EffectMannager.AddFrontEx(lx, Trunc(y + 140), 12, 10, 0, 0, 0, 1);
             g_EffectMannager.AddFrontEx(Trunc(cx - 74 - offset), Trunc(y + 90), 8, 5, 0, 20, 0, 40);
         }
@@ -240,10 +234,10 @@ void CBoss2::Attack1() {
         if (t == 819) {
             g_EffectMannager.AddFrontEx(Trunc(cx + 22), Trunc(cy + 22), 8, 8, 0, 0, 3, 5);
             g_EffectMannager.AddFrontEx(Trunc(cx - 78), Trunc(cy + 22), 8, 8, 0, 0, 3, 5);
-            Sound(kSoundCharge);
+            RequestSound(kSoundCharge);
         }
         if (t == 829 || t == 839) {
-            Sound(kSoundBurst);
+            RequestSound(kSoundVolleyA);
             const float speed = Speed(2 * level + 8);
             FireRing(emitter, Trunc(cx + 40), Trunc(cy + 40), 177, 10, speed, px, py, 2.0);
             FireRing(emitter, Trunc(cx - 60), Trunc(cy + 40), 177, 10, speed, px, py, 2.0);
@@ -253,7 +247,7 @@ void CBoss2::Attack1() {
     }
     if (Within(t, 850, 1499)) {
         if (t % 100 < 30 && t % 16 == 0) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             FireBigFanAt(emitter, Trunc(cx - 25), Trunc(y + 150), 17, 12, 9, 30, Trunc(cx - 25), 0);
         }
         g_EffectMannager.AddFrontEx(Trunc(cx - 100), Trunc(y + 130), 8, 8, 0, 0, 0, 1);
@@ -261,7 +255,7 @@ void CBoss2::Attack1() {
         tick += 1;
         if (tick > 4) {
             tick = 0;
-            Sound(kSoundStream);
+            RequestSound(kSoundVolleyB);
             step += 1;
             if (step >= 36) step = 0;
             const float speed = Speed(1.5 * level + 5);
@@ -304,7 +298,7 @@ void CBoss2::Attack2() {
     if (Within(t, 0, 99)) step = 0;
     if (Within(t, 100, 299)) {
         if (t % 4 == 0) {
-            Sound(kSoundStream);
+            RequestSound(kSoundVolleyB);
             const int32_t rx = Rand() % 50 - 25;
             const int32_t ry = Rand() % 20 - 10;
             const int32_t a = Rand() % 1000 - 178;
@@ -320,7 +314,7 @@ void CBoss2::Attack2() {
         step += 1;
         const float speed = Speed(1.5 * level + 8);
         if (t < 360) {
-            Sound(kSoundStream);
+            RequestSound(kSoundVolleyB);
             FireAngle(emitter, Trunc(cx), Trunc(y + 100), 80, 360 - 10 * step, speed);
         }
         if (t == 360) step = 0;
@@ -337,7 +331,7 @@ void CBoss2::Attack2() {
                 g_EBMannager.ShootDir(Trunc(cx) + s[0], Trunc(y + s[1]), 7, 10, s[2]);
         }
         if (t % 100 == 50) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             FireBigFanAt(emitter, Trunc(cx - 30), Trunc(y + 100), 4, 5, Speed(1.5 * level + 10), 36,
                          Trunc(cx - 10), 0);
         }
@@ -357,7 +351,7 @@ void CBoss2::Attack2() {
         g_EffectMannager.AddFrontEx(Trunc(cx - 30), Trunc(y + 90), 8, 8, 0, 0, 0, 1);
         tick += 1;
         if (tick > 4) {
-            Sound(kSoundRapid);
+            RequestSound(kSoundVolleyD);
             tick = 0;
             const int32_t right = Trunc(cx) + 40;
             const int32_t left = Trunc(cx) - 40;
@@ -408,7 +402,7 @@ void CBoss2::Attack3() {
     const double cx = x + hotX;
     const double cy = y + hotY;
     if (Within(t, 100, 159)) {
-        if ((t - 100) % 4 == 0) Sound(kSoundRapid);
+        if ((t - 100) % 4 == 0) RequestSound(kSoundVolleyD);
         if (t % 2 == 0) {
             step += 1;
             if (step >= 36) step = 0;
@@ -419,7 +413,7 @@ void CBoss2::Attack3() {
     if (Within(t, 160, 199)) {
         step = 0;
         if (t == 180) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             for (int32_t i = 0; i < 5; ++i) {
                 const float speed = Speed(1.5 * level + 8 - 0.5 * i);
                 FireFan(emitter, Trunc(cx + 22), Trunc(y + 100), 84, 0, speed, 20, 18);
@@ -432,7 +426,7 @@ void CBoss2::Attack3() {
         if (t % 2 == 0) {
             const int32_t o = t % 20 < 10 ? 60 : -60;
             if (t % 10 == 0) {
-                Sound(kSoundStream);
+                RequestSound(kSoundVolleyB);
                 g_EffectMannager.AddMidEx(Trunc(cx + o), Trunc(y), 2, 12, 0, 0, 0, 1);
             }
             FireFanAt(emitter, Trunc(cx + o), Trunc(y + 10), 120, 1, Speed(1.5 * level + 8), 20, px,
@@ -444,7 +438,7 @@ void CBoss2::Attack3() {
             step = 0;
         }
         if (t == 340 || t == 370 || t == 380) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             FireBigFanAt(emitter, Trunc(cx - 25), Trunc(y + 10), 34, 17, Speed(1.5 * level + 8), 20,
                          px, py);
         }
@@ -496,10 +490,10 @@ void CBoss2::Attack3() {
         if (t == 810) {
             g_EffectMannager.AddFrontEx(Trunc(cx + 32), Trunc(cy + 22), 8, 8, 0, 0, 3, 5);
             g_EffectMannager.AddFrontEx(Trunc(cx - 88), Trunc(cy + 22), 8, 8, 0, 0, 3, 5);
-            Sound(kSoundCharge);
+            RequestSound(kSoundCharge);
         }
         if (t == 834) {
-            Sound(kSoundBurst);
+            RequestSound(kSoundVolleyA);
             const float speed = Speed(1.5 * level + 8);
             FireRing(emitter, Trunc(cx + 50), Trunc(cy + 40), 177, 10, speed, px, py, 2.0);
             FireRing(emitter, Trunc(cx - 70), Trunc(cy + 40), 177, 10, speed, px, py, 2.0);
@@ -531,7 +525,7 @@ void CBoss2::Attack3() {
         if (d > 10) {
             if (t % 2 == 0 && d > 40 && step < 66) {
                 const int32_t s = step - 18;
-                if (step % 22 == 0) Sound(kSoundVolley);
+                if (step % 22 == 0) RequestSound(kSoundVolleyC);
                 step += 1;
                 for (const int32_t add : {8, 9, 7, 10}) {
                     const float speed = Speed(1.5 * level + add);
@@ -559,7 +553,7 @@ void CBoss2::Attack3() {
         if (t == 1100) frameCol = 2;
         x += ((644 - w) / 2 - x) * kGlide;
         y += (340 - y) * kGlide;
-        if (t == 1120) Sound(kSoundCharge);
+        if (t == 1120) RequestSound(kSoundCharge);
         if (t == 1120 || t == 1125 || t == 1130) {
             const int32_t e = 3 + (t - 1120) / 5;
             g_EffectMannager.AddFrontEx(Trunc(x + hotX - 28), Trunc(y), 8, 8, 0, 0, e, 5);
@@ -575,7 +569,7 @@ void CBoss2::Attack3() {
         }
         const int32_t d = (t - 1150) % 27;
         if (d == 0) {
-            Sound(kSoundBurst);
+            RequestSound(kSoundVolleyA);
             work3 += 1;
             if (work3 >= 4) work3 = 0;
         }
@@ -603,7 +597,7 @@ void CBoss2::Attack3() {
         tick += 1;
         if (tick > 4) {
             tick = 0;
-            Sound(kSoundStream);
+            RequestSound(kSoundVolleyB);
             const int32_t xs = Trunc(cx - 5);
             const int32_t sy = Trunc(y);
             for (const int32_t dx : {50, 58}) {
@@ -624,7 +618,7 @@ void CBoss2::Attack3() {
         if (t > 1490) {
             const int32_t m = (t - 1490) % 100;
             if (m == 50 || m == 70 || m == 90) {
-                Sound(kSoundVolley);
+                RequestSound(kSoundVolleyC);
                 const int32_t turn = m == 50 ? 90 : m == 70 ? -90 : 0;
                 FireBigFanAtTurned(emitter, Trunc(cx - 20), Trunc(y + 50), 46, 5,
                                    Speed(1.5 * level + 11), 20, px, py, turn);

@@ -36,15 +36,6 @@ namespace {
 
 using namespace boss_script;
 
-constexpr int32_t kSoundHit = 1;
-constexpr int32_t kSoundStream = 3;
-constexpr int32_t kSoundVolley = 4;
-constexpr int32_t kSoundBlast = 5;
-constexpr int32_t kSoundBurst = 9;
-constexpr int32_t kSoundBeam = 12;
-constexpr int32_t kSoundRapid = 14;
-constexpr int32_t kSoundLaser = 15;
-
 constexpr int32_t kFinalW = 398;
 constexpr double kEase = 0.025;
 constexpr int32_t kChildSlot = 1590;  // the bullet slot a falling child carries
@@ -127,7 +118,7 @@ void CBoss3::Act() {
     if (HitPlayerBoxRange(*this, h / 4, h)) PushPlayer();
     // While invulnerable the shots are not even tested.
     if (flag == 0 && HitByShotBox(*this)) {
-        SoundRequest[kSoundHit] = 1;
+        RequestSound(kSoundHitLoop);
         Hit();
     } else {
         draw.mode = 2;
@@ -263,7 +254,7 @@ void CBoss3::Attack1(int32_t f) {
         frameRow = 1;
         if (f % 2 == 0) {
             step += 1;
-            Sound(kSoundStream);
+            RequestSound(kSoundVolleyB);
             FireAngle(emitter, mx, my, 88, Trunc(std::sin(DegToRad(step * 20)) * 100 + 270),
                       Speed(1.5 * level + 7));
         }
@@ -271,7 +262,7 @@ void CBoss3::Attack1(int32_t f) {
         if (m == 0) step = 0;
         if (f % 2 == 0 && m >= 41 && step < 66) {
             const int32_t k = step - 18;
-            if (step % 22 == 0) Sound(kSoundVolley);
+            if (step % 22 == 0) RequestSound(kSoundVolleyC);
             step += 1;
             for (const int32_t add : {8, 9, 7, 10}) {
                 const float speed = Speed(1.5 * level + add);
@@ -290,12 +281,12 @@ void CBoss3::Attack1(int32_t f) {
         if (Within(f, 421, 499))
             g_EffectMannager.AddMidEx(Trunc(cx - 40), Trunc(y + 40), 8, 7, 0, 0, 0, 1);
         if (f == 420) {
-            Sound(kSoundBurst);
+            RequestSound(kSoundBlastLarge);
             frameRow = 3;
             g_KillerShotMannager.Shoot(Trunc(cx - 90), Trunc(y + 80), 0, 0, 1.5 * level + 8, 0);
         }
         if (f == 460) {
-            Sound(kSoundBlast);
+            RequestSound(kSoundExplosion);
             for (int32_t i = 0; i < 6; ++i)
                 g_EffectMannager.AddMidEx(Trunc(cx), Trunc(y + hotY), 16, 20,
                                           Speed(std::cos(DegToRad(30 * i)) * 6),
@@ -322,7 +313,7 @@ void CBoss3::Attack1(int32_t f) {
         if (m > 175) {
             frameRow = 3;
             if (f % 8 == 0) {
-                Sound(kSoundBlast);
+                RequestSound(kSoundExplosion);
                 g_KillerShotMannager.Shoot(Trunc(cx - 70), Trunc(y + 80), 1, 1, level + 14, 0);
             }
         }
@@ -341,7 +332,7 @@ void CBoss3::Attack1(int32_t f) {
         }
         if (f > 1400) {
             frameRow = 3;
-            if (f == 1402) Sound(kSoundLaser);
+            if (f == 1402) RequestSound(kSoundVolleyE);
             if (f % 2 == 0) {
                 g_EffectMannager.AddFrontEx(Trunc(cx - 35), Trunc(y + 80), 8, 22, 0, 0, 0, 1);
                 g_EffectMannager.AddFrontEx(Trunc(cx - 5), Trunc(y + 80), 8, 22, 0, 0, 0, 1);
@@ -392,12 +383,12 @@ void CBoss3::Attack2(int32_t f) {
     // Fans at the ship from the nose and both wings; each fan draws its own jitter.
     const auto jitterFans = [&] {
         if (f % 8 == 0) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             const int32_t tx = px + Rand() % 30 - 15;
             FireFanAt(emitter, Trunc(x + 45), Trunc(y), 153, 5, Speed(1.5 * level + 9), 20, tx, py);
         }
         if (f % 8 == 3) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             for (const int32_t dx : {5, 85}) {
                 const int32_t tx = px + Rand() % 30 - 15;
                 FireFanAt(emitter, Trunc(x + dx), Trunc(y + 50), 0, 3, Speed(1.5 * level + 8), 30,
@@ -408,13 +399,13 @@ void CBoss3::Attack2(int32_t f) {
     // The same sent across the column remembered in work1, with wider random spreads.
     const auto columnFans = [&] {
         if (f % 8 == 0) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             const int32_t spread = Rand() % 10 + 25;
             FireFanAt(emitter, Trunc(x + 45), Trunc(y), 165, 5, Speed(1.5 * level + 9), spread,
                       work1, py);
         }
         if (f % 8 == 3) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             g_EffectMannager.AddBackEx(Trunc(cx), Trunc(y), 8, 23, 0, 0, 0, 1);
             for (const int32_t dx : {5, 85}) {
                 const int32_t spread = Rand() % 10 + 35;
@@ -442,7 +433,7 @@ void CBoss3::Attack2(int32_t f) {
     if (Within(f, 150, 299)) {
         glow();
         if (f % 2 == 0) {
-            Sound(kSoundRapid);
+            RequestSound(kSoundVolleyD);
             step += 1;
             const int32_t c = step;
             const int32_t sx = Trunc(cx - 8);
@@ -459,7 +450,7 @@ void CBoss3::Attack2(int32_t f) {
     if (Within(f, 300, 499)) {
         glow();
         if (f == 400 || f == 430 || f == 460) {
-            Sound(kSoundBurst);
+            RequestSound(kSoundBlastLarge);
             const int32_t sx = Trunc(cx - 90);
             const int32_t sy = Trunc(cy - 10);
             // The fan of killer shots uses the middle-sized shot.
@@ -476,7 +467,7 @@ void CBoss3::Attack2(int32_t f) {
         g_EffectMannager.AddMidEx(Trunc(cx + 30), Trunc(cy + 40), 2, 12, 0, 0, 0, 1);
         const auto s = static_cast<int32_t>(std::floor((f - 600) / 16.0));
         Spray(emitter, Trunc(cx), Trunc(y), 1.5 * level + 6, 36 * s, 80, 260, false);
-        Sound(kSoundVolley);
+        RequestSound(kSoundVolleyC);
         Cross(Trunc(cx - 40), Trunc(y), std::sin(DegToRad(36 * s)), std::cos(DegToRad(36 * s)),
               1.5 * level + 7.5);
         frameCol = 1;
@@ -493,7 +484,7 @@ void CBoss3::Attack2(int32_t f) {
         work1 = px;
     }
     if (Within(f, 900, 999)) {
-        if (f == 901) Sound(kSoundLaser);
+        if (f == 901) RequestSound(kSoundVolleyE);
         g_EffectMannager.AddBackEx(Trunc(cx + 20), Trunc(y), 8, 23, 0, 0, 0, 1);
         g_EffectMannager.AddBackEx(Trunc(cx - 100), Trunc(y), 8, 23, 0, 0, 0, 1);
         laser(60, 0, 30 * (f - 900));
@@ -504,7 +495,7 @@ void CBoss3::Attack2(int32_t f) {
         }
     }
     if (Within(f, 1100, 1199)) {
-        if (f == 1101) Sound(kSoundLaser);
+        if (f == 1101) RequestSound(kSoundVolleyE);
         const int32_t length = 30 * (f - 1100);
         laser(70, 0, length);
         laser(-70, 0, length);
@@ -544,7 +535,7 @@ void CBoss3::Attack3(int32_t f) {
             return;
         }
         if (f % 4 != 0) return;
-        Sound(kSoundRapid);
+        RequestSound(kSoundVolleyD);
         const int32_t c = step;
         const float speed = Speed(1.5 * level + 9);
         const int32_t sy = Trunc(y + 160);
@@ -560,7 +551,7 @@ void CBoss3::Attack3(int32_t f) {
         vy = 0;
         if (f > 62) g_EffectMannager.AddBackEx(Trunc(cx - 65), Trunc(y), 8, 10, 0, 0, 0, 1);
         if (f > 200) {
-            if (f == 202) Sound(kSoundBeam);
+            if (f == 202) RequestSound(kSoundLaunch);
             beam();
         }
         if (Within(f, 221, 329))
@@ -585,19 +576,19 @@ void CBoss3::Attack3(int32_t f) {
     if (Within(f, 800, 1099)) {
         if (f > 890 && f % 6 == 0) ChargeEffects(Trunc(cx), Trunc(y));
         if (f > 900) {
-            if (f == 902) Sound(kSoundBeam);
+            if (f == 902) RequestSound(kSoundLaunch);
             beam();
         }
         const int32_t t = (f - 800) % 140;
         if (t == 60) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             const int32_t sx = Trunc(cx - 20);
             const int32_t sy = Trunc(y + 150);
             FireBigFanAt(emitter, sx, sy, 5, 10, Speed(1.5 * level + 7), 36, px, py);
             FireBigFanAt(emitter, sx, sy, 5, 5, Speed(1.5 * level + 6), 36, px, py);
         }
         if (t % 14 == 0) {
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             Spray(emitter, Trunc(cx), Trunc(y + 150), 1.5 * level + 6.5, 36 * (t / 32), 90, 270,
                   true);
             const double a = DegToRad(36 * (t / 32) + 10);
@@ -607,7 +598,7 @@ void CBoss3::Attack3(int32_t f) {
     if (Within(f, 1200, 1599)) {
         const int32_t t = (f - 1200) % 140;
         if (t == 0 || t == 120) {
-            Sound(kSoundLaser);
+            RequestSound(kSoundVolleyE);
             for (int32_t k = 0; k < kLaserSeeds; ++k)
                 laserSeed[k] = Rand() % 10 - 1 - k;
         }
@@ -629,7 +620,7 @@ void CBoss3::Attack3(int32_t f) {
                 const int32_t angle = Rand() % 10 + 450;
                 FireFan(emitter, Trunc(cx), Trunc(cy), 36, angle, Speed(9 - i), 9, spread);
             }
-            Sound(kSoundBurst);
+            RequestSound(kSoundBlastLarge);
             const int32_t sx = Trunc(cx - 30);
             const int32_t sy2 = Trunc(cy - 30);
             FireBigFanAt(emitter, sx, sy2, 4, 1, Speed(1.5 * level + 10), 0, px, py);
@@ -643,7 +634,7 @@ void CBoss3::Attack3(int32_t f) {
             step += 1;
             work3 += 1;
             if (4 * work3 > 100) work3 = 0;
-            Sound(kSoundRapid);
+            RequestSound(kSoundVolleyD);
             const double swing = 50 * std::cos(DegToRad(30 * step));
             const float speed = Speed(1.5 * level + 9);
             const int32_t sy = Trunc(y + 160);

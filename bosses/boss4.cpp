@@ -45,9 +45,6 @@ constexpr int32_t kPartPivot = 150;
 constexpr int32_t kPartLimit = 20;
 constexpr double kEase = 1.0 / 35;
 
-constexpr int32_t kSoundHit = 1;
-constexpr int32_t kSoundEruption = 5;
-
 constexpr int32_t kKeyMode = 2;
 
 int32_t Route(const int32_t* table, int32_t i) {
@@ -102,7 +99,7 @@ void FireEruption(int32_t column, bool narrow, float firstFan, float secondFan) 
         FireFan(emitter, column, 8, 44, 90, firstFan, 2, 140);
         FireFan(emitter, column, 8, 44, 90, secondFan, 2, 140);
     }
-    SoundRequest[kSoundEruption] = 1;
+    RequestSound(kSoundExplosion);
 }
 
 void CBoss4::Init() {
@@ -171,7 +168,7 @@ void CBoss4::Act() {
     // Parked above the field, the boss cannot be hurt and keeps its entrance look.
     if (HitByShotBox(*this)) {
         if (flag == 0 && y >= 0) {
-            SoundRequest[kSoundHit] = 1;
+            RequestSound(kSoundHitLoop);
             Hit();
         }
     } else {

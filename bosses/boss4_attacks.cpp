@@ -70,7 +70,7 @@ void CBoss4::Attack1() {
     } else if (t < 260) {
         if ((t - 100) % 20 == 10) {
             entered = 1;
-            Sound(9);
+            RequestSound(kSoundBlastLarge);
             step += 1;
             FireBigFanAtTurned(emitter, Trunc(cx + 80), Trunc(y + 200), 42, 3,
                                Speed(11 + 1.5 * level), 25, Trunc(cx), py, 60);
@@ -103,14 +103,14 @@ void CBoss4::Attack1() {
         }
     } else if (t < 530) {
         if (t % 30 == 10) {
-            Sound(15);
+            RequestSound(kSoundVolleyE);
             g_LBMannager.Shoot(Trunc(cx - 20), Trunc(cy + 100), 2, 0, 11.0, 180, 0, 0, px, py);
             g_LBMannager.Shoot(Trunc(cx + 20), Trunc(cy + 100), 2, 0, 11.0, 180, 0, 0, px, py);
             step += 1;
         }
     } else if (t < 650) {
         if (t == 531) {
-            Sound(13);
+            RequestSound(kSoundCharge);
             g_EffectMannager.AddFrontEx(Trunc(cx - 8), Trunc(cy + 72), 8, 8, 0, 0, 3, 5);
             g_EffectMannager.AddFrontEx(Trunc(cx - 48), Trunc(cy + 72), 8, 8, 0, 0, 3, 5);
         }
@@ -122,7 +122,7 @@ void CBoss4::Attack1() {
                                    Trunc(cx - 100 - 20 * i), 469);
             }
             step = 0;
-            Sound(15);
+            RequestSound(kSoundVolleyE);
         }
         if (t == 560) {
             for (int32_t i = 1; i < kMarks; ++i) {
@@ -136,7 +136,7 @@ void CBoss4::Attack1() {
             for (int32_t i = 0; i < kMarks; ++i)
                 g_EffectMannager.AddFrontEx(markX[i] - 30, markY[i] + 8, 8, 18, 0, 0, 8, 1);
             if (t % 8 == 0 && step >= 0 && step < kMarks) {
-                Sound(11);
+                RequestSound(kSoundAttack);
                 const int32_t mx = markX[step];
                 const double rate = 30 + 5 * level;
                 g_LBMannager.Shoot(mx - 5, 619, 2, 0, rate, 240, 0, 0, mx, 0);
@@ -150,7 +150,7 @@ void CBoss4::Attack1() {
     } else if (t < 1250) {
         const int32_t m = t % 160;
         if (m < 25 && t % 4 == 0) {
-            Sound(4);
+            RequestSound(kSoundVolleyC);
             FireFan(emitter, Trunc(cx + 100), Trunc(y + 280), 36, 20 * step, Speed(10 + 2 * level),
                     6, 60);
             FireFan(emitter, Trunc(cx - 100), Trunc(y + 280), 36, -20 * step, Speed(10 + 2 * level),
@@ -158,7 +158,7 @@ void CBoss4::Attack1() {
             step += 1;
         }
         if (m == 40 || m == 70) {
-            Sound(9);
+            RequestSound(kSoundBlastLarge);
             for (int32_t i = 0; i < 6; ++i) {
                 FireFan(emitter, Trunc(cx - 30), Trunc(y + 280), 40, 230, Speed(10 + level + i), 3,
                         Rand() % 5 + 20);
@@ -177,10 +177,10 @@ void CBoss4::Attack1() {
         if (m == 100) {
             g_EffectMannager.AddFrontEx(Trunc(cx - 130), Trunc(cy - 120), 8, 8, 0, 0, 3, 5);
             g_EffectMannager.AddFrontEx(Trunc(cx + 70), Trunc(cy - 120), 8, 8, 0, 0, 3, 5);
-            Sound(13);
+            RequestSound(kSoundCharge);
         }
         if (m == 120) {
-            Sound(9);
+            RequestSound(kSoundBlastLarge);
             g_KillerShotMannager.Shoot(Trunc(cx + 10), Trunc(cy - 120), 3, 0, 15 + level, 0);
             g_KillerShotMannager.Shoot(Trunc(cx - 190), Trunc(cy - 120), 3, 0, 15 + level, 0);
         }
@@ -211,7 +211,7 @@ void CBoss4::Attack2() {
         const int32_t m = (t - 200) % 50;
         if (t % 4 == 0) {
             const bool low = m < 25;
-            if (low) Sound(4);
+            if (low) RequestSound(kSoundVolleyC);
             const double ox = low ? 100 : 50;
             const int32_t oy = low ? 280 : 200;
             const int32_t kind = low ? 72 : 84;
@@ -244,7 +244,7 @@ void CBoss4::Attack2() {
         const int32_t u = t - 650;
         if (t < 650) x += (-100 - x) / 30;
         if (u == 6) {
-            Sound(12);
+            RequestSound(kSoundLaunch);
             SparkRing(Trunc(cx() - 90), Trunc(y + 150));
             SparkRing(Trunc(cx() + 50), Trunc(y + 150));
         }
@@ -267,9 +267,9 @@ void CBoss4::Attack2() {
         Move();
     } else if (t < 1225) {
         const int32_t m = (t - 1000) % 45;
-        if (m == 0) Sound(13);
+        if (m == 0) RequestSound(kSoundCharge);
         if (m == 10) {
-            Sound(15);
+            RequestSound(kSoundVolleyE);
             volleyX = px;
             g_LBMannager.Shoot(Trunc(cx() - 20), Trunc(cy() + 100), 2, 0, 11.0, 180, 0, 0, px, py);
             g_LBMannager.Shoot(Trunc(cx() + 20), Trunc(cy() + 100), 2, 0, 11.0, 180, 0, 0, px, py);
@@ -281,7 +281,7 @@ void CBoss4::Attack2() {
         if (t >= 1300) {
             step = 0;
             if ((t - 1225) % 50 == 0) {
-                Sound(9);
+                RequestSound(kSoundBlastLarge);
                 FireBigFanAtTurned(emitter, Trunc(cx() - 40), Trunc(y + 270), 42, 5,
                                    Speed(11 + 1.5 * level), 30, px, py, 0);
                 FireBigFanAtTurned(emitter, Trunc(cx()), Trunc(y + 270), 42, 5,
@@ -297,10 +297,10 @@ void CBoss4::Attack2() {
         }
     } else if (t < 1800) {
         const int32_t m = (t - 1600) % 40;
-        if (m == 0) Sound(13);
+        if (m == 0) RequestSound(kSoundCharge);
         if (m == 10) {
             step += 1;
-            Sound(15);
+            RequestSound(kSoundVolleyE);
             const int32_t tx = 510 - 50 * step;
             g_LBMannager.Shoot(Trunc(cx() - 20), Trunc(cy() + 100), 2, 0, 12.0, 180, 0, 0, tx, 0);
             g_LBMannager.Shoot(Trunc(cx() + 20), Trunc(cy() + 100), 2, 0, 12.0, 180, 0, 0, tx, 0);
@@ -322,12 +322,12 @@ void CBoss4::Sweep(int32_t m, int32_t firstTarget, int32_t secondTarget, int32_t
     const double cx = x + hotX;
     const double cy = y + hotY;
     if (t % 5 == 0 && m < 18) {
-        if (m == 0) Sound(9);
+        if (m == 0) RequestSound(kSoundBlastLarge);
         g_KillerShotMannager.Shoot(Trunc(cx + 10), Trunc(y + 70), 1, 3, 18.0, 0);
     }
     if (t % 5 == 0 && m >= 50 && m <= 68) {
         work3 = 0;
-        if (m == 50) Sound(9);
+        if (m == 50) RequestSound(kSoundBlastLarge);
         g_KillerShotMannager.Shoot(Trunc(cx - 150), Trunc(y + 70), 1, 3, 18.0, 0);
     }
     if (m >= 100) {
@@ -335,7 +335,7 @@ void CBoss4::Sweep(int32_t m, int32_t firstTarget, int32_t secondTarget, int32_t
         if (m == 100) {
             work1 = g_Player.hitX;
             work2 = g_Player.hitY;
-            Sound(15);
+            RequestSound(kSoundVolleyE);
         }
         if (t % 10 == 0) work3 += 1;
         FireBigFanAtTurned(emitter, Trunc(cx - 30), Trunc(cy + 30), 17, 1, Speed(19 + 1.5 * level),
@@ -351,7 +351,7 @@ void CBoss4::Beam(int32_t window) {
         beamAimX[window] = g_Player.hitX;
         beamAimY[window] = g_Player.hitY;
         param3 = -param3;
-        Sound(15);
+        RequestSound(kSoundVolleyE);
     }
     if (s > 25) return;
     int32_t dx = param3 * 72000 / 500;

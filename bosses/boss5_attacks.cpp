@@ -47,7 +47,7 @@ void CBoss5::Attack1(int32_t t) {
         step = 0;
     } else if (t < 300) {
         if (t <= 280 && t % 16 == 0) {
-            Sound(22);
+            RequestSound(kSoundLastBoss);
             step += 1;
             FireDirFanAtOffset(emitter, Trunc(cx - 50), Trunc(cy + 50), 17, 2,
                                Speed(7 + 1.5 * level), 30, Trunc(cx), 0, 5 * step - 40);
@@ -60,7 +60,7 @@ void CBoss5::Attack1(int32_t t) {
             const double ox = low ? 100 : 50;
             const int32_t oy = low ? 350 : 280;
             const int32_t kind = low ? 72 : 84;
-            if (low) Sound(4);
+            if (low) RequestSound(kSoundVolleyC);
             for (const double s : {8.0, 10.0}) {
                 FireFan(emitter, Trunc(cx + ox), Trunc(y + oy), kind, 20 * step,
                         Speed(s + 2 * level), 2, 180);
@@ -75,9 +75,9 @@ void CBoss5::Attack1(int32_t t) {
         // A pause before the laser and eruption rounds.
     } else if (t < 920) {
         const int32_t m = (t - 700) % 35;
-        if (m == 0) Sound(13);
+        if (m == 0) RequestSound(kSoundCharge);
         if (m == 10) {
-            Sound(15);
+            RequestSound(kSoundVolleyE);
             volleyX = px;
             g_LBMannager.Shoot(Trunc(cx - 20), Trunc(cy + 100), 2, 0, 13.0, 180, 0, 0, px, py);
             g_LBMannager.Shoot(Trunc(cx + 20), Trunc(cy + 100), 2, 0, 13.0, 180, 0, 0, px, py);
@@ -89,13 +89,13 @@ void CBoss5::Attack1(int32_t t) {
     } else if (t < 1200) {
         if (t == 1050) {
             step = 0;
-            Sound(12);
+            RequestSound(kSoundLaunch);
             g_KillerShotMannager.Shoot(Trunc(cx - 105), Trunc(y + 205), 5, 1, 0.0, 0);
             g_KillerShotMannager.Shoot(Trunc(cx - 105), Trunc(y + 205), 5, 1, 0.0, 0);
         }
         if (t > 1050 && t % 8 == 0) {
             step += 1;
-            Sound(17);
+            RequestSound(kSoundLaser);
             g_LBMannager.Shoot(Trunc(cx + 20), Trunc(cy + 100), 1, 0, 10.0, 140, (10 - step) * 5120,
                                0, Trunc(cx + 20), 469);
             g_LBMannager.Shoot(Trunc(cx - 20), Trunc(cy + 100), 1, 0, 10.0, 140, (step - 10) * 5120,
@@ -110,7 +110,7 @@ void CBoss5::Attack1(int32_t t) {
         step += 1;
         if (step >= 160) step = 0;
         if (t % 20 == 0) {
-            Sound(17);
+            RequestSound(kSoundLaser);
             for (const double ox : {-20.0, 20.0})
                 g_LBMannager.Shoot(Trunc(cx + ox), Trunc(cy + 150), 1, 0, 12.0, 150,
                                    (80 - step) * 256, 0, px, py);
@@ -129,7 +129,7 @@ void CBoss5::TwinBeams(int32_t t) {
         y += (300 - y) * 0.025;
         const double cx = x + hotX;
         if (u == 6) {
-            Sound(12);
+            RequestSound(kSoundLaunch);
             for (int32_t i = 0; i < 20; ++i) {
                 const double a = DegToRad(18 * i);
                 const auto vx = static_cast<float>(std::cos(a) * 5);
@@ -169,12 +169,12 @@ void CBoss5::Cadence(int32_t t) {
     if (t < 1300) step = 0;
     if (step > 10) step = 0;
     if (step == 10) {
-        Sound(4);
+        RequestSound(kSoundVolleyC);
         g_EBMannager.ShootBig(Trunc(cx - 30), Trunc(y + 270), 5, 0, Speed(12 + 1.5 * level));
     }
     if (t >= 1300 && t < 1380 && t % 4 == 0) {
         step += 1;
-        Sound(14);
+        RequestSound(kSoundVolleyD);
         for (const double s : {10.0, 12.0})
             FireFanAt(emitter, Trunc(cx - 8), Trunc(y + 340), 100, 2, Speed(s + 1.5 * level),
                       120 - 20 * step, g_Player.hitX, g_Player.hitY);
@@ -191,7 +191,7 @@ void CBoss5::CrossVolley() {
     const double sy = y + 340 + kOy[step];
     const int32_t px = g_Player.hitX;
     const int32_t py = g_Player.hitY;
-    Sound(4);
+    RequestSound(kSoundVolleyC);
     FireBigFanAtTurned(emitter, Trunc(sx - 25), Trunc(sy), 19, 1, Speed(14 + 1.5 * level), 1, px,
                        py, 0);
     FireBigFanAtTurned(emitter, Trunc(sx - 20), Trunc(sy), 38, 1, Speed(13 + 1.5 * level), 1, px,
@@ -210,7 +210,7 @@ void CBoss5::DoubleBeam(int32_t t) {
         beamAimX = g_Player.hitX;
         beamAimY = g_Player.hitY;
         param3 = -param3;
-        Sound(15);
+        RequestSound(kSoundVolleyE);
     }
     if (s > 30) return;
     int32_t tipX = beamAimX - 144 * param3;
@@ -242,7 +242,7 @@ void CBoss5::Attack2(int32_t t) {
             param3 = -param3;
             g_KillerShotMannager.Shoot(Trunc(cx() - 105 + 100 * param3), Trunc(y + 105), 5, 1, 15.0,
                                        0);
-            Sound(9);
+            RequestSound(kSoundBlastLarge);
         }
     } else if (t < 500) {
         y += (469 - y) * 0.025;
@@ -272,11 +272,11 @@ void CBoss5::Attack2(int32_t t) {
                     param3 = -param3;
                     g_KillerShotMannager.Shoot(Trunc(cx() - 105 + 120 * param3), Trunc(y + 105), 5,
                                                1, 15.0, 0);
-                    Sound(9);
+                    RequestSound(kSoundBlastLarge);
                 }
                 if (t >= 1250 && t % 4 == 0) {
                     step += 1;
-                    Sound(4);
+                    RequestSound(kSoundVolleyC);
                     if (step > 5) step = 0;
                     FireFanAtTurned(emitter, Trunc(cx() + 50), Trunc(cy() + 50), 141, 2,
                                     Speed(7 + 1.5 * level), 30, Trunc(cx()), 0, 400 - 40 * step);
@@ -284,7 +284,7 @@ void CBoss5::Attack2(int32_t t) {
                                     Speed(7 + 1.5 * level), 30, Trunc(cx()), 0, 40 * step - 40);
                 }
                 if (t >= 1250 && level == 2 && t % 80 == 30) {
-                    Sound(5);
+                    RequestSound(kSoundExplosion);
                     for (const double s : {12.0, 10.0, 8.0})
                         FireBigFanAt(emitter, Trunc(cx() - 30), Trunc(cy() + 70), 19, 1,
                                      Speed(s + 1.5 * level), 0, px, py);
@@ -293,7 +293,7 @@ void CBoss5::Attack2(int32_t t) {
         }
     } else if (t < 1700) {
         if (t == 1603) {
-            Sound(9);
+            RequestSound(kSoundBlastLarge);
             constexpr double kSpeeds[3] = {12.0, 10.0, 8.0};
             constexpr double kRings[3] = {2.0, 1.0, 1.0};
             for (int32_t i = 0; i < 3; ++i) {
@@ -332,19 +332,19 @@ void CBoss5::Attack3(int32_t t) {
     } else if (t < 250) {
         Move();
         if (t % 4 == 0) {
-            Sound(14);
+            RequestSound(kSoundVolleyD);
             FireAimedFan(emitter, Trunc(cx()), Trunc(cy()), 36, 2, Speed(10 + 1.5 * level),
                          30 * step - 180);
             step += 1;
         }
         if (t == 190) {
-            Sound(13);
+            RequestSound(kSoundCharge);
             g_EffectMannager.AddFrontEx(Trunc(cx() - 28), Trunc(cy()), 8, 8, 0, 0, 3, 5);
             g_EffectMannager.AddFrontEx(Trunc(cx() - 28), Trunc(cy()), 8, 8, 0, 0, 5, 5);
         }
         if (t == 195) g_EffectMannager.AddFrontEx(Trunc(cx() - 28), Trunc(cy()), 8, 8, 0, 0, 4, 5);
         if (t == 210 || t == 225 || t == 240) {
-            Sound(11);
+            RequestSound(kSoundAttack);
             g_LBMannager.Shoot(Trunc(cx() - 20), Trunc(cy()), 2, 0, 12.0, 180, 0, 0, px, py);
             g_LBMannager.Shoot(Trunc(cx() + 20), Trunc(cy()), 2, 0, 12.0, 180, 0, 0, px, py);
             step += 1;
@@ -354,7 +354,7 @@ void CBoss5::Attack3(int32_t t) {
         if (t >= 290 && t <= 420) {
             if ((t - 250) % 20 == 10) {
                 entered = 1;
-                Sound(9);
+                RequestSound(kSoundBlastLarge);
                 step += 1;
                 FireBigFanAtTurned(emitter, Trunc(cx() + 30), Trunc(y + 200), 42, 5,
                                    Speed(11 + 1.5 * level), 25, Trunc(cx()), py, 80);
@@ -369,7 +369,7 @@ void CBoss5::Attack3(int32_t t) {
                                     Trunc(cx()), py, -80);
                 }
             }
-            if (t == 331 || t == 401) Sound(15);
+            if (t == 331 || t == 401) RequestSound(kSoundVolleyE);
             if (((t > 330 && t < 360) || (t > 400 && t <= 420)) && t % 2 == 0)
                 FireBigFanAtTurned(emitter, Trunc(cx() - 20), Trunc(cy()), 19, 1,
                                    Speed(11 + 1.5 * level), 30, px, py, 0);
@@ -380,7 +380,7 @@ void CBoss5::Attack3(int32_t t) {
         step = 0;
         Move();
         if (t % 16 == 0) {
-            Sound(17);
+            RequestSound(kSoundLaser);
             g_KillerShotMannager.Shoot(Trunc(cx() + 10), Trunc(cy() - 120), 3, 0, 15 + level, 0);
             g_KillerShotMannager.Shoot(Trunc(cx() - 190), Trunc(cy() - 120), 3, 0, 15 + level, 0);
         }
@@ -398,7 +398,7 @@ void CBoss5::Attack3(int32_t t) {
         step += param3;
         if (step >= 160 || step < 0) param3 = -param3;
         if (t % 20 == 0) {
-            Sound(17);
+            RequestSound(kSoundLaser);
             for (const double ox : {-10.0, 10.0})
                 g_LBMannager.Shoot(Trunc(cx() + ox), Trunc(cy()), 1, 0, 12.0, 150,
                                    (80 - step) * 256, 0, px, py);
@@ -410,7 +410,7 @@ void CBoss5::Attack3(int32_t t) {
             x += (250 - x) * 0.0125;
         }
         if (t % 4 == 0) {
-            Sound(14);
+            RequestSound(kSoundVolleyD);
             step += 1;
             // Only the first ring waits for the boss to cross back.
             if (t > 1200)
@@ -428,11 +428,11 @@ void CBoss5::Attack3(int32_t t) {
     } else if (t < 1700) {
         Move();
         if (t >= 1450 && t % 40 == 20) {
-            Sound(13);
+            RequestSound(kSoundCharge);
             g_EffectMannager.AddFrontEx(Trunc(cx() - 28), Trunc(cy() + 22), 8, 8, 0, 0, 3, 5);
         }
         if (t >= 1450 && t % 40 == 30) {
-            Sound(9);
+            RequestSound(kSoundBlastLarge);
             FireRing(emitter, Trunc(cx() - 10), Trunc(cy() + 40), 173, 10, Speed(14 + 1.5 * level),
                      px, py, 2.0);
             FireBigFanAt(emitter, Trunc(cx() - 30), Trunc(cy() + 20), 19, 1,
@@ -468,7 +468,7 @@ void CBoss5::Attack3(int32_t t) {
 void CBoss5::SpiralVolley(int32_t m, int32_t turn) {
     const int32_t level = g_nLevel;
     if (m == 20 || m == 30) entered = 1;
-    if (m == 20) Sound(9);
+    if (m == 20) RequestSound(kSoundBlastLarge);
     const double cx = x + hotX;
     const int32_t px = g_Player.hitX;
     const int32_t py = g_Player.hitY;
@@ -526,7 +526,7 @@ void CBoss5::Attack4(int32_t t) {
         // A pause between the opening fans and the turned pair.
     } else if (t < 350) {
         if (t == 250) {
-            Sound(15);
+            RequestSound(kSoundVolleyE);
             work1 = px;
             work2 = py;
         }
@@ -560,11 +560,11 @@ void CBoss5::Attack4(int32_t t) {
     } else if (t < 1050) {
         if (t == 900) {
             g_EffectMannager.AddFrontEx(Trunc(cx - 28), Trunc(cy - 28), 8, 8, 0, 0, 3, 5);
-            Sound(13);
+            RequestSound(kSoundCharge);
         }
         if (t > 920 && t < 950) {
             const int32_t n = (t - 20) % 100;
-            if (n == 10) Sound(15);
+            if (n == 10) RequestSound(kSoundVolleyE);
             if (n > 10) {
                 struct Ray {
                     int32_t d;
@@ -582,7 +582,7 @@ void CBoss5::Attack4(int32_t t) {
             }
         }
         if (t >= 950 && t % (30 - 5 * level) == 0) {
-            Sound(15);
+            RequestSound(kSoundVolleyE);
             constexpr int32_t kFrom[6][2] = {{84, 450},  {560, 450}, {84, 400},
                                              {560, 400}, {84, 350},  {560, 350}};
             for (const auto& from : kFrom)
@@ -591,9 +591,9 @@ void CBoss5::Attack4(int32_t t) {
     } else if (t < 1300) {
         if (t == 1100) {
             g_EffectMannager.AddFrontEx(Trunc(cx - 28), Trunc(cy - 28), 8, 8, 0, 0, 3, 5);
-            Sound(13);
+            RequestSound(kSoundCharge);
         }
-        if (t == 1121) Sound(12);
+        if (t == 1121) RequestSound(kSoundLaunch);
         if (t < 1120) {
             step = 0;
         } else {

@@ -39,13 +39,6 @@ namespace {
 
 using namespace boss_script;
 
-constexpr int32_t kSoundVolley = 4;
-constexpr int32_t kSoundBlast = 5;
-constexpr int32_t kSoundBurst = 9;
-constexpr int32_t kSoundColumn = 12;
-constexpr int32_t kSoundCharge = 13;
-constexpr int32_t kSoundLaserShot = 15;
-
 constexpr int32_t kBodyW = 101;
 constexpr int32_t kBodyH = 79;
 constexpr int32_t kSmallBody = 50;
@@ -176,8 +169,8 @@ void CBossB::Attack1() {
             columnA = px;
             columnB = px;
         }
-        if (d == 0) Sound(kSoundCharge);
-        if (d == 41) Sound(kSoundColumn);
+        if (d == 0) RequestSound(kSoundCharge);
+        if (d == 41) RequestSound(kSoundLaunch);
         if (d < 40) step = 0;
         if (d >= 40) {
             g_EffectMannager.AddFrontEx(columnB - 40, -40, 8, 10, 0, 0, 0, 1);
@@ -205,7 +198,7 @@ void CBossB::Attack1() {
     if (Within(t, 300, 399)) {
         if (t % 15 == 0) {
             g_EffectMannager.AddMidEx(Trunc(cx), Trunc(cy), 2, 18, 0, 0, 1, 1);
-            Sound(kSoundVolley);
+            RequestSound(kSoundVolleyC);
             FireBigFanAtTurned(emitter, Trunc(cx - 30), Trunc(cy - 30), 19, 3,
                                Speed(1.5 * level + 9), 10, Trunc(cx - 30), Trunc(cy - 30),
                                120 - 4 * step);
@@ -222,7 +215,7 @@ void CBossB::Attack1() {
     if (Within(t, 400, 799) && (t - 400) % 20 == 10) {
         g_EffectMannager.AddMidEx(Trunc(cx), Trunc(cy), 2, 18, 0, 0, 1, 1);
         entered = 1;
-        Sound(kSoundBurst);
+        RequestSound(kSoundBlastLarge);
         step += 1;
         const int32_t sx = Trunc(cx - 20);
         const int32_t sy = Trunc(y + 40);
@@ -261,10 +254,10 @@ void CBossB::Attack1() {
         }
         const int32_t d = (t - 950) % 54;
         if (d == 0) {
-            Sound(kSoundCharge);
+            RequestSound(kSoundCharge);
             columnA = px;
         }
-        if (d == 20) Sound(kSoundBlast);
+        if (d == 20) RequestSound(kSoundExplosion);
         if (d > 20) {
             const int32_t shade = Rand() % 3;
             g_ELazer.Add(columnA - 65, 509, 10, 10, 7, ScaleLowWord(1.0), ScaleHighWord(1.0),
@@ -288,12 +281,12 @@ void CBossB::Attack1() {
         if (e == 60) {
             g_EffectMannager.AddFrontEx(Trunc(x + hotX - 28), Trunc(y + hotY - 28), 8, 8, 0, 0, 3,
                                         5);
-            Sound(kSoundCharge);
+            RequestSound(kSoundCharge);
             frameCol = 5;
         }
         if (e == 90) {
             frameCol = 6;
-            Sound(kSoundBurst);
+            RequestSound(kSoundBlastLarge);
             g_KillerShotMannager.Shoot(Trunc(x + hotX - 80), Trunc(y + hotY - 70), 3, 1, 17.0, 0);
             SparkRing(true, Trunc(x + hotX - 20), Trunc(y));
         }
@@ -316,11 +309,11 @@ void CBossB::Attack2() {
         entered = 1;
         const int32_t d = t % 50;
         if (d == 20) {
-            Sound(kSoundCharge);
+            RequestSound(kSoundCharge);
             g_EffectMannager.AddFrontEx(Trunc(cx - 28), Trunc(cy - 28), 8, 8, 0, 0, 3, 5);
         }
         if (d == 40) {
-            Sound(kSoundBlast);
+            RequestSound(kSoundExplosion);
             // The table holds a pass's shots; a counter left high by an earlier script reads
             // its last entry.
             const int32_t angle = BossBKillerAngle[std::clamp(step, 0, kBossBKillerAngles - 1)];
@@ -333,7 +326,7 @@ void CBossB::Attack2() {
         const int32_t d = (t - 100) % 50;
         if (d == 20 || d == 30 || d == 40) {
             const int32_t turn = d == 20 ? 90 : d == 30 ? -90 : 0;
-            if (d == 20) Sound(kSoundBurst);
+            if (d == 20) RequestSound(kSoundBlastLarge);
             const int32_t sx = Trunc(cx - 20);
             const int32_t sy = Trunc(y);
             FireBigFanAtTurned(emitter, sx, sy, 42, 5, Speed(1.5 * level + 11), 25, px, py, turn);
@@ -353,9 +346,9 @@ void CBossB::Attack2() {
         const int32_t d = t % 100;
         if (d == 0) {
             g_EffectMannager.AddFrontEx(Trunc(cx - 28), Trunc(cy - 28), 8, 8, 0, 0, 3, 5);
-            Sound(kSoundCharge);
+            RequestSound(kSoundCharge);
         }
-        if (d == 21) Sound(kSoundColumn);
+        if (d == 21) RequestSound(kSoundLaunch);
         if (d < 20) step = 0;
         if (d >= 20) {
             g_EffectMannager.AddFrontEx(Trunc(x + 10), Trunc(y - 40), 8, 10, 0, 0, 0, 1);
@@ -375,7 +368,7 @@ void CBossB::Attack2() {
         }
     }
     if (Within(t, 1200, 1399)) {
-        if (t % 4 == 0) Sound(kSoundVolley);
+        if (t % 4 == 0) RequestSound(kSoundVolleyC);
         if (t % 6 == 0) {
             const int32_t fx = Trunc(x);
             const int32_t fy = Trunc(y);
@@ -424,10 +417,10 @@ void CBossB::Attack2() {
                 const int32_t turn2 = Rand() % 12 - 6;
                 FireFanAtTurned(emitter, sx, sy, 4, 1, speed, 0, px, py, turn2);
             }
-            Sound(kSoundBlast);
+            RequestSound(kSoundExplosion);
         }
         if (level == 2 && m == 30) {
-            Sound(kSoundLaserShot);
+            RequestSound(kSoundVolleyE);
             g_LBMannager.Shoot(Trunc(cx + 20), Trunc(cy), 2, 0, 10.0, 240, 0, 0, px, py);
             g_LBMannager.Shoot(Trunc(cx - 20), Trunc(cy), 2, 0, 10.0, 240, 0, 0, px, py);
         }

@@ -12,10 +12,6 @@ inline bool Within(int32_t t, int32_t first, int32_t last) {
     return t >= first && t <= last;
 }
 
-inline void Sound(int32_t n) {
-    SoundRequest[n] = 1;
-}
-
 // Speeds are handed to the pools as f32.
 inline float Speed(double v) {
     return static_cast<float>(v);

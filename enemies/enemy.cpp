@@ -76,16 +76,16 @@ constexpr int32_t kKillScore = 500;
 constexpr int32_t kKillPower = 100;
 
 // The death sound of each sound class; any other class sounds like class 0.
-int32_t DeathSound(int32_t soundClass) {
+SoundId DeathSound(int32_t soundClass) {
     switch (soundClass) {
         case 1:
-            return 9;
+            return kSoundBlastLarge;
         case 2:
-            return 5;
+            return kSoundExplosion;
         case 3:
-            return 10;
+            return kSoundBlastSmall;
         default:
-            return 6;
+            return kSoundDeath;
     }
 }
 
@@ -180,7 +180,7 @@ bool CEnemy::Damage() {
 
 void CEnemy::Kill() {
     const EnemyKind& row = EnemyKindTable[kind];
-    SoundRequest[DeathSound(row.soundClass)] = 1;
+    RequestSound(DeathSound(row.soundClass));
     g_pPointMannager->score += kKillScore;
     if (g_Player.hitY > 0) {
         g_pPointMannager->powerGauge += kKillPower;

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int32_t kSoundLargeDeath = 5;
-
 double Cos(int32_t degrees) {
     return std::cos(DegToRad(degrees));
 }
@@ -237,12 +235,12 @@ void PlayDeathEffect(const CEnemy& e) {
             HeavyDeath(e);
             break;
         case 3:
-            SoundRequest[kSoundLargeDeath] = 1;
+            RequestSound(kSoundExplosion);
             FireMissileBurst(e);
             LargeExplosion(e);
             break;
         case 4: {
-            SoundRequest[kSoundLargeDeath] = 1;
+            RequestSound(kSoundExplosion);
             LargeExplosion(e);
             const int32_t angle = Rand() % 90 + 45;
             g_ItemMannager.Drop(Trunc(e.x + e.halfW), Trunc(e.y), 2, angle, 4);

@@ -10,8 +10,6 @@ using kind_script::ShootBigTowardShip;
 
 namespace {
 
-constexpr int32_t kSoundEngine = 3;
-constexpr int32_t kSoundBig = 4;
 constexpr int32_t kStageWithSecondScript = 4;
 
 // Twelve passes of two scattered shots from the gunner's middle; each pass draws four numbers,
@@ -38,7 +36,7 @@ struct Scatter {
     double b3;
     int32_t m3;
     double bigSpeed;
-    int32_t sound;
+    SoundId sound;
 };
 
 // One scattered shot: its speed drawn before its target.
@@ -58,7 +56,7 @@ void BarrageA(CEnemy& e, double a1, double a2) {
         FireAimedFan(e.emitter, gx, ay, 84, 3, static_cast<float>(a2), 50);
         FireAimedFan(e.emitter, gx, ay, 44, 2, static_cast<float>(a2), 50);
     }
-    SoundRequest[kSoundBig] = 1;
+    RequestSound(kSoundVolleyC);
 }
 
 void BarrageB(CEnemy& e, int32_t yb, const Scatter& s) {
@@ -71,7 +69,7 @@ void BarrageB(CEnemy& e, int32_t yb, const Scatter& s) {
             ScatterShot(e, fx, yb, 72, s.b3, s.m3, 1.5);
         }
         ShootBigTowardShip(e, gx, yb, s.bigSpeed);
-        SoundRequest[s.sound] = 1;
+        RequestSound(s.sound);
     }
 }
 
@@ -108,7 +106,7 @@ void CommonWalker(CEnemy& e) {
     const int32_t level = g_nLevel;
     const double a1 = level + 6;
     const double a2 = level + 5.5;
-    Scatter s{level + 4.0, 22, level + 3.0, 15, level + 4.5, 20, level + 8.0, 5};
+    Scatter s{level + 4.0, 22, level + 3.0, 15, level + 4.5, 20, level + 8.0, kSoundExplosion};
     if (a < 50) {
         if (a < 20) e.side = e.x < 188 ? 1 : -1;
         e.vx = 0;
@@ -120,7 +118,7 @@ void CommonWalker(CEnemy& e) {
     } else if (a < 250) {
         Sway(e, e.side, 250);
     } else if (a < 350) {
-        s.sound = kSoundBig;
+        s.sound = kSoundVolleyC;
         BarrageTime(e, a1, a2, Trunc(e.y + 30), s);
     } else if (a < 400) {
         Sway(e, -e.side, 400);
@@ -135,9 +133,10 @@ void Stage4Walker(CEnemy& e) {
     const int32_t level = g_nLevel;
     const double a1 = 2 * level + 6;
     const double a2 = 2 * level + 5.5;
-    const Scatter s{
-        3 * level + 5.0, 22, 3 * level + 4.0, 30 * level + 15, 3 * level + 5.5, 30 * level + 20,
-        3 * level + 8.0, 5};
+    const Scatter s{3 * level + 5.0, 22,
+                    3 * level + 4.0, 30 * level + 15,
+                    3 * level + 5.5, 30 * level + 20,
+                    3 * level + 8.0, kSoundExplosion};
     if (a < 50) {
         if (a < 10) e.side = e.x < 188 ? 2 : -2;
         e.vx = 0;
@@ -175,7 +174,7 @@ void FanGunnerScript(CEnemy& e) {
         e.vy = 50 - a;
     } else if (a >= 51 && a <= 99) {
         e.vy = 0;
-        if (a % 4 == 0) SoundRequest[kSoundEngine] = 1;
+        if (a % 4 == 0) RequestSound(kSoundVolleyB);
         if (a % 8 == 0) {
             if (e.step < 5) {
                 const int32_t fx = Trunc(CentreX(e));
@@ -192,7 +191,7 @@ void FanGunnerScript(CEnemy& e) {
         if (a == 140) {
             ScatterVolley(e, xs);
             ShootBigTowardShip(e, xs, e.y, 8);
-            SoundRequest[kSoundBig] = 1;
+            RequestSound(kSoundVolleyC);
         }
         if (a == 155) ScatterVolley(e, xs);
     } else if (a >= 240) {

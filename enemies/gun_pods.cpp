@@ -14,8 +14,6 @@ using kind_script::Spark;
 namespace {
 
 constexpr double kMirrorX = 322;
-constexpr int32_t kSoundShot = 5;
-constexpr int32_t kSoundEngine = 3;
 
 // Sideways offsets of the kind-29 fan burst, walked through by the volley counter.
 constexpr int32_t kFanOffsets[8] = {3, 10, 4, 5, 4, 7, 8, 0};
@@ -47,7 +45,7 @@ void CommonFo4(CEnemy& e, int32_t p1) {
     SparkEvery4(e);
     if (a <= 40) e.vy = 10 - (0.02 * p1 + 0.1) * 2 * a;
     if (a == 40) {
-        SoundRequest[kSoundShot] = 1;
+        RequestSound(kSoundExplosion);
         BigAtShip(e, 38, 8.5f);
         if (g_nLevel >= 1) BigAtShip(e, 38, 10.5f);
         if (g_nLevel >= 2) BigAtShip(e, 38, 12.5f);
@@ -170,7 +168,7 @@ void Fo15Script(CEnemy& e) {
     EnginePuff(CentreX(e) - 80, e.y, 12, 0);
     EnginePuff(CentreX(e) + 20, e.y, 12, 0);
     if ((e.p1 + a) % 44 < 16 && a % 4 == 0) {
-        SoundRequest[kSoundEngine] = 1;
+        RequestSound(kSoundVolleyB);
         const float speed = static_cast<float>(1.5 * g_nLevel + 7);
         FireAimedFan(e.emitter, Trunc(CentreX(e) - 20), Trunc(e.y), 177, 1, speed, 30);
         FireAimedFan(e.emitter, Trunc(CentreX(e) + 20), Trunc(e.y), 177, 1, speed, 30);

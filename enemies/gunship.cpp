@@ -14,9 +14,6 @@ using kind_script::EnginePuff;
 namespace {
 
 constexpr double kMirrorX = 322;
-constexpr int32_t kSoundRing = 2;
-constexpr int32_t kSoundVolley = 12;
-constexpr int32_t kSoundEngine = 3;
 
 // The swing eases off along a quarter cosine that reaches 0 at age 42.
 double Swing(double top, int32_t dir, int32_t age) {
@@ -80,7 +77,7 @@ void CommonGunship(CEnemy& e) {
         e.vx = 0;
         e.vy = 0;
         if (a == 58 && level >= 1) {
-            SoundRequest[kSoundRing] = 1;
+            RequestSound(kSoundVolleyA);
             const float speed = static_cast<float>(2 * level + 8);
             FireRing(e.emitter, Trunc(CentreX(e) - 10), Trunc(e.y + 60), 177, 10, speed,
                      g_Player.hitX, g_Player.hitY, 2.0);
@@ -132,10 +129,10 @@ void Stage4Gunship(CEnemy& e) {
 // even ones.
 void Stage5Barrage(CEnemy& e, int32_t level) {
     if (e.age % 2 == 0) {
-        SoundRequest[kSoundVolley] = 1;
+        RequestSound(kSoundLaunch);
         WingVolley(e, Rand() % 40 * 0.1 + 3.5 + 2 * level, 140);
     } else {
-        SoundRequest[kSoundEngine] = 1;
+        RequestSound(kSoundVolleyB);
     }
 }
 

@@ -10,8 +10,6 @@ using kind_script::SpiralFans;
 
 namespace {
 
-constexpr int32_t kSoundBeam = 13;
-
 void Beam(CEnemy& e) {
     FireBigFanAtTurned(e.emitter, Trunc(CentreX(e) - 25), Trunc(e.y + 50), 17, 1, 11, 0,
                        g_Player.hitX, g_Player.hitY, 0);
@@ -71,7 +69,7 @@ void Stage5Fo8(CEnemy& e) {
                             g_Player.hitY, rightTurn);
         }
     } else if (a >= 170) {
-        if (a == 170) SoundRequest[kSoundBeam] = 1;
+        if (a == 170) RequestSound(kSoundCharge);
         if (a < 185) Beam(e);
         e.vy = -5;
     }
@@ -121,7 +119,7 @@ void Fo7Script(CEnemy& e) {
             e.step += 1;
         }
         if (a == 130) {
-            SoundRequest[kSoundBeam] = 1;
+            RequestSound(kSoundCharge);
             Beam(e);
         }
         e.vx = e.side * 8 * (160 - a) * 0.01;

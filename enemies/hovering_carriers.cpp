@@ -8,13 +8,10 @@ using kind_script::CentreX;
 
 namespace {
 
-constexpr int32_t kSoundFan = 12;
-constexpr int32_t kSoundVolley = 2;
-
 // The carrier's heavy volley: four scattered shots, four aimed from its corners and one large
 // bullet.
 void CarrierVolley(CEnemy& e, int32_t level) {
-    SoundRequest[kSoundVolley] = 1;
+    RequestSound(kSoundVolleyA);
     const float speeds[4] = {static_cast<float>(level + 6), static_cast<float>(level + 6),
                              static_cast<float>(level + 8), static_cast<float>(level + 8)};
     for (float speed : speeds) {
@@ -78,7 +75,7 @@ void CarrierScript(CEnemy& e) {
         }
         if (a < 138 && a % 4 == 0) {
             if ((a - 10) % 64 < 24) {
-                SoundRequest[kSoundFan] = 1;
+                RequestSound(kSoundLaunch);
                 FireFanAt(e.emitter, Trunc(CentreX(e)), Trunc(e.y), 80, 4,
                           static_cast<float>(level + 6), 40, e.savedVx.AsInt(), e.savedVy.AsInt());
             } else if ((a == 116 || a == 136) && level >= 1) {

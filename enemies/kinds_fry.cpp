@@ -18,13 +18,6 @@ namespace {
 
 constexpr double kMiddleX = 322;
 
-constexpr int32_t kSoundVolley = 2;
-constexpr int32_t kSoundEngine = 3;
-constexpr int32_t kSoundEyeRounds = 4;
-constexpr int32_t kSoundPodShot = 11;
-constexpr int32_t kSoundSpray = 14;
-constexpr int32_t kSoundBurst = 15;
-
 // Sideways offsets of the eye ship's rounds, one per round of a volley.
 constexpr int32_t EyeShotOffsets[8] = {0, 0, 0, 5, 7, 4, 0, 0};
 
@@ -34,10 +27,6 @@ int32_t Cx(const CEnemy& e) {
 
 int32_t Yk(const CEnemy& e, double k) {
     return Trunc(e.y + k);
-}
-
-void Request(int32_t sound) {
-    SoundRequest[sound] = 1;
 }
 
 float Speed(double v) {
@@ -117,7 +106,7 @@ void BeamCycle(CEnemy& e, int32_t u, int32_t sparks, bool followSide) {
     if (u == 5) e.param3 = -e.param3;
     const int32_t g = e.param3;
     if (u == 6) {
-        Request(kSoundVolley);
+        RequestSound(kSoundVolleyA);
         const int32_t sx = followSide ? Trunc(e.x + e.halfW - 20 - 50.0 * g) : Cx(e) - 20;
         const int32_t sy = Trunc(e.y - 20);
         const int32_t step = 360 / sparks;
@@ -259,7 +248,7 @@ void ActKind27(CEnemy& e) {
     if (a % 4 == 0) ExhaustSpark(e);
     RisePod(e);
     if (a >= 40 && a < 60 && a % 4 == 0) {
-        if (a == 40) Request(kSoundPodShot);
+        if (a == 40) RequestSound(kSoundAttack);
         e.frameX = 0;
         AimedShot(e, Cx(e) - 20, Yk(e, 50), 32, Speed(level + 7), 30);
         AimedShot(e, Cx(e), Yk(e, 50), 32, Speed(level + 7), 30);
@@ -341,7 +330,7 @@ void ActKind15(CEnemy& e) {
     e.vy = 0;
     if (g_nStage == 4) e.frameX = e.w;
     if (a < 180) {
-        if (a % 4 == 0) Request(kSoundEngine);
+        if (a % 4 == 0) RequestSound(kSoundVolleyB);
         if (e.tick++ > 2) {
             e.tick = 0;
             e.step += 1;
@@ -389,7 +378,7 @@ void ActKind16(CEnemy& e) {
     const int32_t fy = Yk(e, 30);
     e.vx = 0.3 * EnemyWaveNext(e.emitter, 70);
     if (a == 60) {
-        Request(kSoundEyeRounds);
+        RequestSound(kSoundVolleyC);
         e.param3 = cx >= kMiddleX ? -1 : 1;
         for (int32_t j = 0; j < 8; ++j) {
             e.step += 1;
@@ -450,7 +439,7 @@ void ActKind32(CEnemy& e) {
         }
     }
     if (a >= e.p1 + 25 && a < 80 && a % 4 == 0) {
-        Request(kSoundSpray);
+        RequestSound(kSoundVolleyD);
         const int32_t spread = Rand() % 100;
         FireFanAt(e.emitter, Trunc(e.x + 45), Trunc(e.y), 116, 1, Speed(level + 9), 0,
                   g_Player.hitX - 50 + spread, g_Player.hitY);
@@ -547,7 +536,7 @@ void ActKind26Step2(CEnemy& e) {
     Trail(e.x + 60, e.y - 20, 8, 0, 1);
     if (a == e.p1 + 26) e.step = Rand() % 111;
     if (a >= e.p1 + 25 && a < 100) {
-        if (a == e.p1 + 39) Request(kSoundPodShot);
+        if (a == e.p1 + 39) RequestSound(kSoundAttack);
         if (a % 2 == 0 && (a + e.step) % 64 < 16)
             AimedBig(e, Trunc(e.x + 30), Trunc(e.y), 34, Speed(2 * level + 7));
     }
@@ -568,7 +557,7 @@ void ActKind26Step1(CEnemy& e) {
         if (a % 2 == 0 && u < 16) {
             // One sound per burst: the flag drops again near the end of the 64-frame cycle.
             if (e.toggle == 0) {
-                Request(kSoundBurst);
+                RequestSound(kSoundVolleyE);
                 e.toggle = 1;
             }
             AimedBig(e, Trunc(e.x + 30), Trunc(e.y), 34, 8);
@@ -717,7 +706,7 @@ void ActKind19(CEnemy& e) {
     }
     const int32_t cx = Cx(e);
     if (a >= 40 && a < 200 && a % 30 == 0) {
-        Request(kSoundVolley);
+        RequestSound(kSoundVolleyA);
         for (int32_t i = 0; i <= level + 5; ++i) {
             // The target's offset is drawn before the fan's width.
             const int32_t r1 = Rand();
@@ -728,7 +717,7 @@ void ActKind19(CEnemy& e) {
         AimedBig(e, cx - 30, Yk(e, 50), 4, Speed(3 * level + 12));
     }
     if (a >= 200 && a < 360 && (a % 40 == 0 || a % 40 == 20)) {
-        Request(kSoundBurst);
+        RequestSound(kSoundVolleyE);
         const int32_t sy = Yk(e, e.halfH);
         g_LBMannager.Shoot(cx + 60, sy, 2, 0, 11.0, 180, 0, 0, g_Player.hitX, g_Player.hitY);
         g_LBMannager.Shoot(cx - 60, sy, 2, 0, 11.0, 180, 0, 0, g_Player.hitX, g_Player.hitY);
@@ -748,7 +737,7 @@ void ActKind10(CEnemy& e) {
         e.param3 = e.x + e.halfW < kMiddleX ? 1 : -1;
         e.y = e.y0 - 8.0 * a + 0.1 * a * a;
         if (a % 4 == 0) {
-            Request(kSoundEngine);
+            RequestSound(kSoundVolleyB);
             const int32_t k = e.step;
             e.step += 1;
             for (int32_t s = 5; s <= 8; ++s)
@@ -760,7 +749,7 @@ void ActKind10(CEnemy& e) {
         e.vy = a >= 640 ? -1 : std::cos(turn);
     }
     if (a > 50 && a % 40 == 0) {
-        Request(kSoundVolley);
+        RequestSound(kSoundVolleyA);
         const int32_t hx = g_Player.hitX;
         const int32_t hy = g_Player.hitY;
         const int32_t xs[4] = {Trunc(e.x + 10), Trunc(e.x + 50), Trunc(e.x + 50), Trunc(e.x + 110)};

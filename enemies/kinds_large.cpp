@@ -29,19 +29,12 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kCentreLine = 322;
 
-constexpr int32_t kSoundCharge = 12;
-constexpr int32_t kSoundSweep = 14;
-
 int32_t Cx(const CEnemy& e) {
     return Trunc(e.x + e.halfW);
 }
 
 int32_t Yk(const CEnemy& e, double k) {
     return Trunc(e.y + k);
-}
-
-void Sound(int32_t n) {
-    SoundRequest[n] = 1;
 }
 
 // Speeds grow by 1.5 a difficulty level; the pools take them as f32.
@@ -71,7 +64,7 @@ double GrowingScale(int32_t t) {
 // Twenty sparks in a circle from each listed x offset, the offsets taken in turn for each
 // spark direction.
 void SparkRing(const CEnemy& e, std::span<const int32_t> dxs) {
-    Sound(kSoundCharge);
+    RequestSound(kSoundLaunch);
     for (int32_t i = 0; i < 20; ++i) {
         const float svx = static_cast<float>(5 * std::cos(DegToRad(18 * i)));
         const float svy = static_cast<float>(5 * std::sin(DegToRad(18 * i)));
@@ -91,7 +84,7 @@ void Shake(CEnemy& e, float d) {
 void DirFanPair(CEnemy& e, int32_t dx, int32_t dy, int32_t leftKind, int32_t rightKind, int32_t n,
                 float speed, int32_t degPerStep) {
     e.step += 1;
-    Sound(kSoundSweep);
+    RequestSound(kSoundVolleyD);
     const double c = std::cos(DegToRad(degPerStep * e.step));
     FireDirFanAtOffset(e.emitter, Cx(e) - dx, Yk(e, dy), leftKind, n, speed, 50, Cx(e), 0,
                        Trunc(360 - 50 * c));
@@ -143,22 +136,22 @@ void DirShots(const CEnemy& e, std::span<const DirShot> shots, float speed) {
 void VolleyA(CEnemy& e) {
     const int32_t a = e.age;
     if ((a & 23) == 0) {
-        Sound(4);
+        RequestSound(kSoundVolleyC);
         FireBigFanAt(e.emitter, Cx(e), Yk(e, 100), 42, 5, static_cast<float>(g_nLevel + 9), 30,
                      g_Player.hitX, g_Player.hitY);
     }
     if (g_nLevel == 2 && (a & 23) == 7) {
-        Sound(4);
+        RequestSound(kSoundVolleyC);
         FireBigFanAt(e.emitter, Cx(e), Yk(e, 100), 38, 5, 13, 30, g_Player.hitX, g_Player.hitY);
     }
 }
 
 void Ship1WindowB(CEnemy& e) {
     const int32_t a = e.age;
-    if (a == 320) Sound(13);
+    if (a == 320) RequestSound(kSoundCharge);
     if (a == 320 || a == 330 || a == 340 || a == 350)
         g_EffectMannager.AddMidEx(Cx(e), Yk(e, 100), 2, 7, 0, 0, 0, 0);
-    if (a % 5 == 0 && (a < 440 || (450 < a && a < 500) || a > 530)) Sound(kSoundSweep);
+    if (a % 5 == 0 && (a < 440 || (450 < a && a < 500) || a > 530)) RequestSound(kSoundVolleyD);
     if (a % 8 == 0) {
         static constexpr DirShot kOuter[4] = {{40, 45}, {40, 35}, {-40, 315}, {-40, 325}};
         static constexpr DirShot kInner[4] = {{40, 75}, {40, 85}, {-40, 275}, {-40, 285}};
@@ -181,7 +174,7 @@ void Ship1WindowB(CEnemy& e) {
     }
     if (361 <= a && a <= 499) {
         if (a == 361) {
-            Sound(kSoundCharge);
+            RequestSound(kSoundLaunch);
             g_EffectMannager.AddFrontEx(Cx(e) - 70, Yk(e, 20), 8, 5, 0, 12, 0, 40);
         }
         if (a % 2 == 0) {
@@ -195,12 +188,12 @@ void Ship1WindowB(CEnemy& e) {
 void Ship1WindowC(CEnemy& e) {
     const int32_t a = e.age;
     if (a == 610) {
-        Sound(4);
+        RequestSound(kSoundVolleyC);
         g_EBMannager.ShootBig(Cx(e) - 30, Yk(e, 70), 5, 0, LevelSpeed(10));
     }
     if (a % 4 == 0) {
         e.step += 1;
-        Sound(kSoundSweep);
+        RequestSound(kSoundVolleyD);
         FireFanAt(e.emitter, Cx(e) - 8, Yk(e, 140), 96, 2, LevelSpeed(8), 120 - 20 * e.step,
                   g_Player.hitX, g_Player.hitY + 80);
         static constexpr DirShot kShots[8] = {{40, 15}, {40, 25}, {-40, 345}, {-40, 335},
@@ -215,7 +208,7 @@ void Ship1WindowE(CEnemy& e) {
         g_EffectMannager.AddMidEx(Cx(e), Yk(e, 100), 2, 7, 0, 0, 0, 0);
     if (1001 <= a && a <= 1199) {
         if (a == 1001) {
-            Sound(2);
+            RequestSound(kSoundVolleyA);
             g_EffectMannager.AddFrontEx(Cx(e) - 70, Yk(e, 20), 8, 5, 0, 12, 0, 40);
         }
         if (a % 2 == 0) HeavyDrops(e, kDropsE);
@@ -228,7 +221,7 @@ void LaserFlare(const CEnemy& e, int32_t t) {
         g_EffectMannager.AddMidEx(Cx(e) + 50, Yk(e, 10), 2, 10, 0, 0, 1, 1);
         g_EffectMannager.AddMidEx(Cx(e) - 50, Yk(e, 10), 2, 10, 0, 0, 1, 1);
     }
-    if (t == 21) Sound(kSoundCharge);
+    if (t == 21) RequestSound(kSoundLaunch);
 }
 
 // Two thunder lasers that grow by 30 a frame once charged.
@@ -259,7 +252,7 @@ void OrbitFire31(CEnemy& e) {
     if (a % 100 == 0 || a % 100 == 16) {
         if (a % 100 == 0) e.savedVx.SetInt(g_Player.hitX);
         e.savedVy.SetInt(g_Player.hitY);
-        Sound(4);
+        RequestSound(kSoundVolleyC);
         const int32_t r = Rand();
         FireBigFanAt(e.emitter, Cx(e), muzzleY, 46, 10, LevelSpeed(9), 36,
                      e.savedVx.AsInt() - 300 + r % 600, e.savedVy.AsInt());
@@ -270,7 +263,7 @@ void OrbitFire31(CEnemy& e) {
                   e.savedVx.AsInt() - 400 + r % 800, e.savedVy.AsInt());
     }
     if (a % 80 < 40) {
-        if (a % 4 == 0) Sound(3);
+        if (a % 4 == 0) RequestSound(kSoundVolleyB);
         if (a % 8 == 0) {
             FireDirFanAtOffset(e.emitter, Cx(e), muzzleY, 15, 1, LevelSpeed(8), 0, Cx(e), 0, 30);
             FireDirFanAtOffset(e.emitter, Cx(e), muzzleY, 15, 1, LevelSpeed(8), 0, Cx(e), 0, -30);
@@ -281,7 +274,7 @@ void OrbitFire31(CEnemy& e) {
 void OrbitFire0(CEnemy& e) {
     if (e.age % 20 != 0) return;
     const int32_t level = g_nLevel;
-    Sound(9);
+    RequestSound(kSoundBlastLarge);
     e.param3 = -e.param3;
     const int32_t g = e.param3;
     const int32_t muzzleY = Yk(e, e.halfH + 10);
@@ -299,7 +292,7 @@ void TurnedPair0(CEnemy& e) {
     const int32_t a = e.age;
     const int32_t r4 = Rand() % 4;
     if (a % 2 != 0) return;
-    Sound(a % 4 == 0 ? kSoundSweep : 3);
+    RequestSound(a % 4 == 0 ? kSoundVolleyD : kSoundVolleyB);
     const int32_t kind = MidbossShotTypes[r4];
     const int32_t muzzleY = Yk(e, e.halfH + 10);
     const int32_t turnR = 20 + 2 * (Rand() % 70 - 20);
@@ -311,7 +304,7 @@ void TurnedPair0(CEnemy& e) {
 }
 
 void CrossVolley0(CEnemy& e) {
-    Sound(4);
+    RequestSound(kSoundVolleyC);
     const int32_t px = Cx(e) - 2;
     const int32_t py = Yk(e, e.halfH - 50);
     for (int32_t i = 0; i < 4; ++i) {
@@ -431,7 +424,7 @@ void Kind43Opening(CEnemy& e) {
     const int32_t a = e.age;
     if (a == 110 || a == 120) FlarePair(e, 20, 150);
     if (a >= 140 && a % 20 == 0) {
-        Sound(5);
+        RequestSound(kSoundExplosion);
         e.param3 = -e.param3;
         const int32_t g = e.param3;
         const double level = g_nLevel;
@@ -450,7 +443,7 @@ void Kind43Opening(CEnemy& e) {
 
 void Kind43LaserDrops(CEnemy& e) {
     if (e.age % 20 != 0) return;
-    Sound(17);
+    RequestSound(kSoundLaser);
     const int32_t r = Rand() % 4;
     const int32_t py = Trunc(e.y + e.h - 20);
     const int32_t right = Trunc(e.x + e.halfW + 100 - 20 * r);
@@ -462,7 +455,7 @@ void Kind43LaserDrops(CEnemy& e) {
 void Kind43FinalVolley(CEnemy& e) {
     const int32_t g = e.param3;
     e.param3 = -g;
-    Sound(9);
+    RequestSound(kSoundBlastLarge);
     const int32_t level = g_nLevel;
     const int32_t bx = Trunc(e.x + e.halfW - 25 + 90 * g);
     for (int32_t k = 0; k < 2; ++k)
@@ -504,11 +497,11 @@ void TurretVolley(CEnemy& e) {
         FireAngle(e.emitter, m2x, m2y, 177, theta + 262 + Rand() % 16, slow);
         FireAngle(e.emitter, m2x, m2y, 0, theta + 258 + Rand() % 24, fast);
     }
-    Sound(5);
+    RequestSound(kSoundExplosion);
 }
 
 void TurretMissiles(const CEnemy& e) {
-    Sound(11);
+    RequestSound(kSoundAttack);
     for (int32_t i = 0; i < 4; ++i) {
         g_MissileMannager.Shoot(Cx(e), Yk(e, 150), 9, 1, 16.0, 36 * i);
         g_MissileMannager.Shoot(Cx(e), Yk(e, 150), 9, 1, 16.0, -36 * i);
@@ -659,7 +652,7 @@ void ActKind43(CEnemy& e) {
     } else if (a <= 799) {
         e.y += (100 - e.y) / 30;
         if (a % 20 == 0) {
-            Sound(15);
+            RequestSound(kSoundVolleyE);
             const int32_t px = Rand() % 376 + 134;
             g_LBMannager.Shoot(px, 619, 2, 0, 5.0 * g_nLevel + 20, 200, 0, 0, g_Player.hitX,
                                g_Player.hitY);

@@ -15,9 +15,6 @@ namespace {
 constexpr int32_t kStageWithSecondPart = 4;
 constexpr double kMirrorX = 322;
 
-constexpr int32_t kSoundZako7Volley = 2;
-constexpr int32_t kSoundZako8 = 3;
-
 double CentreX(const CEnemy& e) {
     return e.x + e.halfW;
 }
@@ -44,7 +41,7 @@ void Zako8Part(CEnemy& e, int32_t window, float speed) {
     Puff(CentreX(e) - 30, e.y + 10);
     Puff(CentreX(e) - 80, e.y);
     Puff(CentreX(e) + 20, e.y);
-    if (a % 4 == 0) SoundRequest[kSoundZako8] = 1;
+    if (a % 4 == 0) RequestSound(kSoundVolleyB);
     if ((a + e.p1) % window < 20 && a % 4 == 0) {
         FireAimedFan(e.emitter, Trunc(CentreX(e) - 20), Trunc(e.y), 173, 1, speed, 30);
         FireAimedFan(e.emitter, Trunc(CentreX(e) + 20), Trunc(e.y), 173, 1, speed, 30);
@@ -97,7 +94,7 @@ void Zako7Script(CEnemy& e) {
     }
     if (a > 90) e.vy = (a - 90) / 4;
     if (a == 80) {
-        SoundRequest[kSoundZako7Volley] = 1;
+        RequestSound(kSoundVolleyA);
         const int32_t fx = Trunc(CentreX(e) - 10);
         const int32_t fy = Trunc(e.y);
         FireAimedFan(e.emitter, fx, fy, 40, 2, LevelSpeed(6), 5);

@@ -13,9 +13,6 @@ using kind_script::SpiralFans;
 
 namespace {
 
-constexpr int32_t kSoundFan = 12;
-constexpr int32_t kSoundVolley = 2;
-
 // The braking drop: fast at first, at rest at age 40.
 double EntryY(const CEnemy& e) {
     return e.y0 - 8 * e.age + 0.1 * e.age * e.age;
@@ -31,7 +28,7 @@ void DoubleFanGunner(CEnemy& e, bool full) {
     if (a < 50) {
         e.y = EntryY(e);
         if (a % 4 == 0) {
-            if (full) SoundRequest[kSoundFan] = 1;
+            if (full) RequestSound(kSoundLaunch);
             const int32_t angle = 160 + 30 * e.step;
             e.step += 1;
             const int32_t fx = Trunc(CentreX(e) - 8);
@@ -46,7 +43,7 @@ void DoubleFanGunner(CEnemy& e, bool full) {
         g_EffectMannager.AddFrontEx(Trunc(CentreX(e) + 30), Trunc(e.y + 40), 2, 12, 0, 0, 0, 0);
     }
     if (a == 100 || a == 125 || a == 150) {
-        if (full) SoundRequest[kSoundVolley] = 1;
+        if (full) RequestSound(kSoundVolleyA);
         const float speed = full ? static_cast<float>(level + 9) : 9.0f;
         const double from[4][2] = {{10, 50}, {50, 100}, {50, 0}, {110, 50}};
         for (const auto& p : from) {
@@ -84,7 +81,7 @@ void SpiralGunnerScript(CEnemy& e) {
         EnginePuff(CentreX(e) - 70, e.y, 10, 0);
     }
     if (a >= 50 && a <= 99 && a % 4 == 0) {
-        SoundRequest[kSoundFan] = 1;
+        RequestSound(kSoundLaunch);
         e.step += 1;
         for (int32_t i = 0; i < 4; ++i)
             SpiralFans(e, static_cast<float>(8 - 0.5 * i + g_nLevel));

@@ -18,8 +18,6 @@ NameEntryState g_NameEntry;
 
 namespace {
 
-constexpr uint8_t kSoundCursor = 20;
-constexpr uint8_t kSoundDecision = 21;
 constexpr int32_t kRepeatFrames = 6;
 constexpr int32_t kLastRow = CPointMannager::kTableSize - 1;
 constexpr int32_t kRowSpacing = 31;
@@ -131,7 +129,7 @@ void MoveCursor(NameEntryState& s, int32_t dRow, int32_t dColumn) {
     s.row = std::clamp(s.row + dRow, 0, kGlyphRows - 1);
     s.column = std::clamp(s.column + dColumn, 0, kGlyphColumns - 1);
     s.repeat = 0;
-    SoundRequest[kSoundCursor] = 1;
+    RequestSound(kSoundCursor);
 }
 
 // A press moves once; a held direction moves again whenever the shared repeat count had
@@ -258,12 +256,12 @@ void CEnding::RunNameEntry() {
     const bool onEndMark = s.row == kGlyphRows - 1 && s.column == kEndMarkColumn;
     if (!onEndMark) {
         if (s.letters >= 3 || s.entryRow < 0 || s.entryRow > kLastRow) return;
-        SoundRequest[kSoundDecision] = 1;
+        RequestSound(kSoundDecision);
         SetLetter(p.names[s.entryRow], s.letters, kGlyphColumns * s.row + s.column);
         s.letters += 1;
         return;
     }
-    SoundRequest[kSoundDecision] = 1;
+    RequestSound(kSoundDecision);
     LeaveToTitle();
 }
 

@@ -28,15 +28,12 @@ int32_t g_bPresentPlayArea = 0;
 
 namespace {
 
-constexpr uint8_t kSoundCursor = 20;
-constexpr uint8_t kSoundBomb = 12;
-
 bool InPrompt() {
     return IsPromptScene(g_nNextScene);
 }
 
 void ToggleCursor() {
-    SoundRequest[kSoundCursor] = 1;
+    RequestSound(kSoundCursor);
     g_nPromptCursor = g_nPromptCursor == 0 ? 1 : 0;
 }
 
@@ -106,7 +103,7 @@ void OnBombPressed() {
         return;
     }
     g_Player.bombs -= 1;
-    SoundRequest[kSoundBomb] = 1;
+    RequestSound(kSoundLaunch);
     g_Player.invincible = 1;
     g_Bomb.running = 1;
     g_Bomb.counter = 0;

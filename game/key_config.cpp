@@ -13,7 +13,6 @@ KeyConfigMenu g_KeyConfigMenu;
 
 namespace {
 
-constexpr uint8_t kSoundCursor = 20;
 constexpr int32_t kBackRow = 4;
 constexpr int32_t kBandCount = 5;
 constexpr int32_t kDigitY[4] = {296, 236, 176, 116};
@@ -63,7 +62,7 @@ void CKeyConfig::Run() {
 
     if (!m.shot.Edge(g_Input.shot)) return;
     g_Input.shotPrev = 1;
-    SoundRequest[kSoundCursor] = 1;
+    RequestSound(kSoundCursor);
     if (m.cursor == kBackRow) {
         g_nNextScene = kSceneTitle;
     } else {

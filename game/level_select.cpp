@@ -14,8 +14,6 @@ LevelSelectMenu g_LevelSelectMenu;
 
 namespace {
 
-constexpr uint8_t kSoundCursor = 20;
-constexpr uint8_t kSoundDecision = 21;
 constexpr int32_t kLastRow = 2;
 constexpr int32_t kLevelCount = 3;
 constexpr int32_t kInputAge = 5;
@@ -41,7 +39,7 @@ void DrawExplanation(const LevelSelectMenu& m) {
 void MoveDown(LevelSelectMenu& m) {
     // The sound plays also when the row is already the last one.
     if (m.row < kLastRow) m.row += 1;
-    SoundRequest[kSoundCursor] = 1;
+    RequestSound(kSoundCursor);
 }
 
 // Left (step kLevelCount - 1) or right (step 1): the level wraps round on row 0, the switch
@@ -54,7 +52,7 @@ void ChangeValue(LevelSelectMenu& m, int32_t step) {
     } else {
         return;
     }
-    SoundRequest[kSoundCursor] = 1;
+    RequestSound(kSoundCursor);
 }
 
 // Sets the new game up for the introduction and stage 1.
@@ -110,18 +108,18 @@ void CLevelSelect::Run() {
     if (down) MoveDown(m);
     if (up) {
         if (m.row > 0) m.row -= 1;
-        SoundRequest[kSoundCursor] = 1;
+        RequestSound(kSoundCursor);
     }
     if (left) ChangeValue(m, kLevelCount - 1);
     if (right) ChangeValue(m, 1);
     if (shot && m.row == kLastRow) {
-        SoundRequest[kSoundDecision] = 1;
+        RequestSound(kSoundDecision);
         g_bMenuConfirm = 1;
     }
     // Back to the title. A fade already under way goes on there, and this scene's fade counter
     // keeps its value for the next visit.
     if (bomb) {
-        SoundRequest[kSoundCursor] = 1;
+        RequestSound(kSoundCursor);
         g_nNextScene = kSceneTitle;
         m.row = 0;
         m.age = 0;

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr uint8_t kSoundCursor = 20;
 constexpr int32_t kLastSlot = kReplaySlotCount - 1;
 constexpr int32_t kFirstStagePair = 1;
 
@@ -35,11 +34,11 @@ void CReplaySelect::Run() {
 
     if (down.Edge(g_Input.down)) {
         cursor += 1;
-        SoundRequest[kSoundCursor] = 1;
+        RequestSound(kSoundCursor);
     }
     if (up.Edge(g_Input.up)) {
         cursor -= 1;
-        SoundRequest[kSoundCursor] = 1;
+        RequestSound(kSoundCursor);
     }
     cursor = std::clamp(cursor, 0, kLastSlot);
 
@@ -47,7 +46,7 @@ void CReplaySelect::Run() {
     g_BackBuffer.BltAll(g_DrawKey, 76, 261 - 31 * cursor, g_HighScoreCursorImage);
 
     if (bomb.Edge(g_Input.bomb)) {
-        SoundRequest[kSoundCursor] = 1;
+        RequestSound(kSoundCursor);
         g_nNextScene = kSceneTitle;
     }
     if (shot.Edge(g_Input.shot)) StartPlayback();
@@ -57,7 +56,7 @@ void CReplaySelect::Run() {
 // high-score row was played at; each stage end loads the following stage's streams.
 void CReplaySelect::StartPlayback() {
     g_Input.shotPrev = 1;
-    SoundRequest[kSoundCursor] = 1;
+    RequestSound(kSoundCursor);
     frame = 0;
     g_nNextScene = kSceneGame;
     g_bChat = 0;

@@ -13,8 +13,6 @@ TitleMenu g_TitleMenu;
 
 namespace {
 
-constexpr uint8_t kSoundCursor = 20;
-constexpr uint8_t kSoundDecision = 21;
 constexpr int32_t kExitRow = 3;
 constexpr int32_t kShotAge = 10;  // presses in the first frames after entering are ignored
 constexpr int32_t kFadeFrames = 15;
@@ -36,17 +34,17 @@ void CTitle::Run() {
     // The cursor sound plays even when the clamp undoes the move.
     if (m.down.Edge(g_Input.down)) {
         m.cursor += 1;
-        SoundRequest[kSoundCursor] = 1;
+        RequestSound(kSoundCursor);
     }
     if (m.up.Edge(g_Input.up)) {
         m.cursor -= 1;
-        SoundRequest[kSoundCursor] = 1;
+        RequestSound(kSoundCursor);
     }
     m.cursor = std::clamp(m.cursor, 0, kExitRow);
 
     if (m.shot.Edge(g_Input.shot) && m.age > kShotAge) {
         g_bMenuConfirm = 1;
-        if (m.cursor != kExitRow) SoundRequest[kSoundDecision] = 1;
+        if (m.cursor != kExitRow) RequestSound(kSoundDecision);
     }
     g_BackBuffer.BltAll(CDrawMode(3), kCursorX, kCursorY[m.cursor], g_TitleCursorImage);
 

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kSoundEnemyHit = 1;
 constexpr int32_t kShotScore = 15;
 constexpr int32_t kLaserContactsPerHit = 6;
 constexpr int32_t kBombHalfWidth = 100;
@@ -38,7 +37,7 @@ bool ShotsHit(CEnemyObject& e, const EnemyBox& box) {
             continue;
         }
         result = true;
-        if (box.shotSound && e.alive != 0) SoundRequest[kSoundEnemyHit] = 1;
+        if (box.shotSound && e.alive != 0) RequestSound(kSoundHitLoop);
         g_pPointMannager->score += kShotScore;
         if (shot.value > best) best = shot.value;
         // Out of play; value and cell stay as they were.
@@ -54,7 +53,7 @@ bool LasersHit(CEnemyObject& e, const EnemyBox& box) {
     for (int32_t i = 0; i < CPlayer::kOptionCount; ++i) {
         const OptionRecord& o = g_Player.option[i];
         if (!(o.x >= box.left && o.x + 1 < box.right && o.y < box.laserRef)) continue;
-        if (e.alive != 0) SoundRequest[kSoundEnemyHit] = 1;
+        if (e.alive != 0) RequestSound(kSoundHitLoop);
         e.laserTouched = 1;
         const int32_t cut = Trunc(box.low);
         LaserTip& tip = g_Player.laserTip[i];
@@ -80,7 +79,7 @@ bool BombZoneHits(CEnemyObject& e) {
           g_Player.hitY < e.y + e.shotBoxLow)) {
         return false;
     }
-    if (e.alive != 0) SoundRequest[kSoundEnemyHit] = 1;
+    if (e.alive != 0) RequestSound(kSoundHitLoop);
     e.laserTouched = 1;
     e.laserCount += 1;
     e.laserCount = 0;

@@ -15,8 +15,6 @@ CItemMannager g_ItemMannager;
 
 namespace {
 
-constexpr int kSoundPointItem = 7;
-constexpr int kSoundBonusItem = 8;
 constexpr int32_t kPickupBox = 100;
 constexpr int32_t kExtendPerItem = 20;
 constexpr int32_t kAutoCollectHeight = 50;
@@ -69,7 +67,7 @@ void PickUp(CItem& item) {
     if (g_Player.bombs < kMaxBombs) g_Player.bombs += gain.bombs;
     if (g_Player.power < CPlayer::kMaxPower) g_Player.power += gain.power;
     const bool givesNothing = gain.lives == 0 && gain.bombs == 0 && gain.power == 0;
-    SoundRequest[givesNothing ? kSoundPointItem : kSoundBonusItem] = 1;
+    RequestSound(givesNothing ? kSoundItem : kSoundBonusItem);
     g_pPointMannager->score += ItemScoreTable[type];
 }
 

@@ -21,7 +21,6 @@ CKillerShotMannager g_KillerShotMannager;
 
 namespace {
 
-constexpr int kSoundBurst = 5;
 constexpr int32_t kBurstSmallKind = 40;
 constexpr int32_t kBurstBigKind1 = 19;
 constexpr int32_t kBurstBigKind2 = 34;
@@ -68,7 +67,7 @@ void BottomBurst(const CKillerShot& s) {
             g_EBMannager.ShootBig(x, y, kind, static_cast<float>(vx), static_cast<float>(vy));
         }
     }
-    SoundRequest[kSoundBurst] = 1;
+    RequestSound(kSoundExplosion);
 }
 
 // The kind-3 shot bursting at a side: the same volleys, thrown back into the field and carried
@@ -102,7 +101,7 @@ void SideBurst(const CKillerShot& s) {
             g_EBMannager.ShootBig(x, y, kind, static_cast<float>(vx), static_cast<float>(vy));
         }
     }
-    SoundRequest[kSoundBurst] = 1;
+    RequestSound(kSoundExplosion);
 }
 
 // Kinds 0 and 1: fly straight while in the area around the field.

@@ -22,10 +22,6 @@ CMissileMannager g_MissileMannager;
 
 namespace {
 
-constexpr int kSoundBurst = 6;
-constexpr int kSoundWarning = 12;
-constexpr int kSoundLaser = 17;
-
 constexpr int32_t kBox = 27;
 // The field a missile stays in unless its behaviour says otherwise; edges inside.
 constexpr double kLeft = 134;
@@ -332,7 +328,7 @@ void CMissile::Stopping() {
         FireAimed(aim, Trunc(x), Trunc(y), 36, 8.0f);
     } else {
         // Two growing lasers from either side of the body, both aimed at the hit point.
-        SoundRequest[kSoundLaser] = 1;
+        RequestSound(kSoundLaser);
         const int32_t by = Trunc(y) + halfH;
         g_LBMannager.Shoot(Trunc(x), by, 2, 0, 10.0, 300, 0, 0, g_Player.hitX, g_Player.hitY);
         g_LBMannager.Shoot(Trunc(x) + 2 * halfW, by, 2, 0, 10.0, 300, 0, 0, g_Player.hitX,
@@ -364,7 +360,7 @@ void CMissile::Falling() {
     }
     if (Outside(kLeft, kRight, -10, 500)) {
         g_KillerShotMannager.Shoot(Trunc(x - 100), Trunc(y - 20), 5, 1, 0.0, 0);
-        SoundRequest[kSoundWarning] = 1;
+        RequestSound(kSoundLaunch);
         Remove();
         return;
     }
@@ -429,7 +425,7 @@ void CMissile::SizedBurst() {
     vx /= 1.0 + 0.02 * static_cast<double>(age);
     if (vy < 2) vy += 0.3;
     angle = (age % 4) * 10;
-    if (age == 60) SoundRequest[kSoundWarning] = 1;
+    if (age == 60) RequestSound(kSoundLaunch);
     const int32_t ex = Trunc(x - 40);
     const int32_t ey = Trunc(y - 40);
     if (age > 60) {
@@ -484,7 +480,7 @@ void CMissile::SmallBurst() {
         g_EffectMannager.AddMidEx(px, py, 17, 22, F(std::sin(a) * s), F(std::cos(a) * s - e), q, 1);
     }
     g_EffectMannager.AddMidEx(Trunc(x), Trunc(y), 2, 14, 0, -1, 3, 1);
-    SoundRequest[kSoundBurst] = 1;
+    RequestSound(kSoundDeath);
     Remove();
 }
 
@@ -514,7 +510,7 @@ void CMissile::MediumBurst() {
         g_EffectMannager.AddMidEx(Trunc(cx - o + dx), Trunc(cy - o - dy), inner ? 14 : 0, 0, F(sx),
                                   F(-sy), 0, 5);
     }
-    SoundRequest[kSoundBurst] = 1;
+    RequestSound(kSoundDeath);
     Remove();
 }
 
@@ -540,6 +536,6 @@ void CMissile::LargeBurst() {
         g_EffectMannager.AddMidEx(cx, cy, 18, 11, -0.5f * vx1, -0.5f * vy1, 0, 0);
     }
     g_pPointMannager->score += kLargeBurstScore;
-    SoundRequest[kSoundBurst] = 1;
+    RequestSound(kSoundDeath);
     Remove();
 }

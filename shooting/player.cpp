@@ -16,10 +16,6 @@ CPlayer g_Player;
 
 namespace {
 
-constexpr int kSoundDeath = 16;
-constexpr int kSoundExtend = 18;
-constexpr int kSoundPowerUp = 19;
-
 constexpr OptionRecord kOptionStart[CPlayer::kOptionCount] = {
     {0, 0, 22, 25}, {0, 0, -22, 25}, {0, 0, 45, -5}, {0, 0, -45, -5}};
 
@@ -71,7 +67,7 @@ void CPlayer::Move(uint8_t changeButton) {
 
     CPointMannager& points = *g_pPointMannager;
     if (points.ExtendDue()) {
-        SoundRequest[kSoundExtend] = 1;
+        RequestSound(kSoundExtend);
         if (lives < kMaxLives) lives += 1;
         // Parked below the field the ship stays in its death sequence.
         if (y >= 0) {
@@ -85,7 +81,7 @@ void CPlayer::Move(uint8_t changeButton) {
         points.extendGauge = 0;
     }
     if (points.PowerUpDue()) {
-        SoundRequest[kSoundPowerUp] = 1;
+        RequestSound(kSoundPowerUp);
         if (y >= 0) {
             invincible = 1;
             invincibleTimer = 70;
@@ -136,7 +132,7 @@ void CPlayer::Move(uint8_t changeButton) {
 }
 
 void CPlayer::StartDeath() {
-    SoundRequest[kSoundDeath] = 1;
+    RequestSound(kSoundPlayerDeath);
     g_EffectMannager.AddMidEx(Trunc(x - 13), Trunc(y), 14, 0, 0, 0, 0, 5);
     for (int32_t i = 0; i < 20; ++i) {
         const int32_t r = Rand();

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kSoundShot = 0;
-
 // One shot of a volley: offset from the base point, sheet cell, velocity.
 struct VolleyShot {
     int32_t dx;
@@ -86,7 +84,7 @@ void CPlayer::Shoot(uint8_t fireButton) {
     shotTimer -= 1;
     moveTimer -= 1;
     // The looping shot sound goes on during a bomb; only the volleys stop.
-    SoundRequest[kSoundShot] = 1;
+    RequestSound(kSoundShotLoop);
     if (g_bBombActive != 0) return;
     switch (g_nShotType) {
         case 0:
