@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "engine/random.h"
 #include "tests/shooting/player_fixture.h"
@@ -10,16 +9,6 @@ namespace {
 
 class PlayerFireTest : public PlayerFixture {
 protected:
-    // The shots of the next volley of the current type, fired from the ship at (280, 20).
-    std::vector<CBullet> Volley(int32_t power, int32_t type) {
-        g_Player.power = power;
-        g_nShotType = type;
-        g_Player.shotCount = type == 0 ? 2 : 4;
-        const int32_t first = g_BulletMannager.next;
-        g_Player.Shoot(1);
-        return {g_BulletMannager.shots + first, g_BulletMannager.shots + g_BulletMannager.next};
-    }
-
     void ClearBackBuffer() { std::fill_n(g_BackBuffer.pixels, 640 * 480, 0u); }
 };
 
@@ -38,51 +27,6 @@ TEST_F(PlayerFireTest, TypeZeroAtPowerZero) {
     // Moved once in the frame it was fired, before any enemy tests it.
     EXPECT_EQ(a.y, 66.0);
     EXPECT_EQ(a.value, 18);
-}
-
-TEST_F(PlayerFireTest, VolleySizesByTypePhaseAndPower) {
-    struct Row {
-        int32_t type, power, phase;
-        size_t count;
-    };
-    const Row rows[] = {{0, 1, 0, 4},  {0, 6, 0, 4},   {0, 7, 0, 8},  {0, 11, 0, 8}, {1, 0, 0, 12},
-                        {1, 0, 1, 12}, {1, 7, 0, 20},  {1, 7, 1, 16}, {2, 0, 0, 6},  {2, 6, 1, 8},
-                        {2, 7, 1, 12}, {2, 10, 0, 14}, {2, 10, 1, 12}};
-    for (const Row& row : rows) {
-        g_Player.shotPhase = row.phase;
-        EXPECT_EQ(Volley(row.power, row.type).size(), row.count)
-            << row.type << " " << row.power << " " << row.phase;
-    }
-}
-
-TEST_F(PlayerFireTest, VolleyPositionsCellsAndVelocities) {
-    std::vector<CBullet> v = Volley(11, 0);
-    EXPECT_EQ(v[0].cell, 2);
-    EXPECT_EQ(v[2].x0, 314.0 - 18);
-    EXPECT_EQ(v[6].x0, 314.0 - 58);
-    EXPECT_EQ(v[7].y0, 60.0 - 46);
-    EXPECT_EQ(v[7].cell, 3);
-    EXPECT_EQ(v[7].vy, -16.0);
-
-    // Type 1 fires the mirrored shots of a pair of rows alternately.
-    v = Volley(0, 1);
-    EXPECT_EQ(v[6].x0, 317.0 + 18);
-    EXPECT_EQ(v[7].x0, 317.0 - 35);
-    EXPECT_EQ(v[7].vx, -7.0);
-    EXPECT_EQ(v[8].y0, 60.0 - 35);
-
-    // Type 2's odd volleys: sines of 30 and 40 degrees in double, stored as floats.
-    g_Player.shotPhase = 1;
-    v = Volley(0, 2);
-    EXPECT_EQ(v[2].vx, 7.0);
-    EXPECT_EQ(v[3].vx, -7.0);
-    EXPECT_FLOAT_EQ(v[4].vx, 8.999026f);
-    g_Player.shotPhase = 1;
-    v = Volley(10, 2);
-    EXPECT_EQ(v[4].vx, 8.0);
-    EXPECT_FLOAT_EQ(v[6].vx, 10.284602f);
-    EXPECT_EQ(v[11].x0, 317.0 - 54);
-    EXPECT_EQ(v[0].vy, -16.0);
 }
 
 TEST_F(PlayerFireTest, TimersCadenceAndBomb) {
