@@ -96,3 +96,21 @@ private:
 // The burst of effects, items and (for the large kinds, killed quickly) missiles of the
 // enemy's death kind. Kill plays it; no other caller needs it.
 void PlayDeathEffect(const CEnemy& e);
+
+// The missiles a large enemy leaves behind when it was killed before its age limit.
+struct MissileBurst {
+    int32_t kind;
+    int32_t ageLimit;
+    int32_t behaviour;
+    int32_t missileKind;
+};
+inline constexpr MissileBurst kMissileBursts[] = {
+    {2, 1000, 13, 12},
+    {31, 1200, 14, 13},
+    {36, 1400, 15, 14},
+    {0, 1400, 15, 15},
+};
+
+// The five points of a large enemy's explosion, from its centre column and its y.
+inline constexpr int32_t kLargeExplosionDx[5] = {0, -30, 30, 0, 0};
+inline constexpr int32_t kLargeExplosionDy[5] = {-20, 30, 30, 70, 100};

@@ -167,20 +167,6 @@ void HeavyDeath(const CEnemy& e) {
     g_ItemMannager.Drop(Trunc(b.cx), Trunc(b.y), 1, angle, 4);
 }
 
-// The missiles a large enemy leaves behind when it was killed before its age limit.
-struct MissileBurst {
-    int32_t kind;
-    int32_t ageLimit;
-    int32_t behaviour;
-    int32_t missileKind;
-};
-constexpr MissileBurst kMissileBursts[] = {
-    {2, 1000, 13, 12},
-    {31, 1200, 14, 13},
-    {36, 1400, 15, 14},
-    {0, 1400, 15, 15},
-};
-
 void FireMissileBurst(const CEnemy& e) {
     for (const MissileBurst& burst : kMissileBursts) {
         if (burst.kind != e.kind || e.age >= burst.ageLimit) continue;
@@ -196,12 +182,10 @@ void FireMissileBurst(const CEnemy& e) {
 // Five explosions over the large enemy's body, 10 frames apart: 695 effects in one frame,
 // more than the rings hold, so the later ones overwrite the earlier ones.
 void LargeExplosion(const CEnemy& e) {
-    constexpr int32_t kDx[5] = {0, -30, 30, 0, 0};
-    constexpr int32_t kDy[5] = {-20, 30, 30, 70, 100};
     const double cx = e.x + e.halfW;
     for (int32_t i = 0; i < 5; ++i) {
-        const int32_t dx = kDx[i];
-        const int32_t dy = kDy[i];
+        const int32_t dx = kLargeExplosionDx[i];
+        const int32_t dy = kLargeExplosionDy[i];
         const int32_t t = 10 * i;
         Mid(cx - 50, e.y, 14, 0, 0, 0, 0, t + 5);
         for (int32_t j = 0; j < 18; ++j) {

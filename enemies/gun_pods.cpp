@@ -15,9 +15,6 @@ namespace {
 
 constexpr double kMirrorX = 322;
 
-// Sideways offsets of the kind-29 fan burst, walked through by the volley counter.
-constexpr int32_t kFanOffsets[8] = {3, 10, 4, 5, 4, 7, 8, 0};
-
 void SparkEvery4(const CEnemy& e) {
     if (e.age % 4 == 0) Spark(e.x + 10, e.y);
 }
@@ -130,7 +127,7 @@ void Stage5Fo11(CEnemy& e, int32_t p1) {
 void Fo9FanPass(CEnemy& e, int32_t rx, float speed) {
     e.step += 1;
     if (e.step >= 8) e.step = 0;
-    const int32_t d = e.step >= 0 && e.step < 8 ? kFanOffsets[e.step] : 0;
+    const int32_t d = e.step >= 0 && e.step < 8 ? Kind29FanOffsets[e.step] : 0;
     const int32_t fy = Trunc(e.y + 30);
     const int32_t right = rx + d + 20;
     const int32_t left = rx - 20 - d;

@@ -121,3 +121,7 @@ extern int32_t g_nAnchorX0;
 extern int32_t g_nAnchorY0;
 // The small-bullet types kind 0 picks from at random for its turned shots.
 extern const int32_t MidbossShotTypes[4];
+// Sideways offsets of the kind-29 fan burst, walked through by the volley counter.
+inline constexpr int32_t Kind29FanOffsets[8] = {3, 10, 4, 5, 4, 7, 8, 0};
+// Sideways offsets of the eye ship's rounds, one per round of a volley.
+inline constexpr int32_t EyeShotOffsets[8] = {0, 0, 0, 5, 7, 4, 0, 0};

@@ -18,9 +18,6 @@ namespace {
 
 constexpr double kMiddleX = 322;
 
-// Sideways offsets of the eye ship's rounds, one per round of a volley.
-constexpr int32_t EyeShotOffsets[8] = {0, 0, 0, 5, 7, 4, 0, 0};
-
 int32_t Cx(const CEnemy& e) {
     return Trunc(e.x + e.halfW);
 }
