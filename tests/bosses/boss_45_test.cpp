@@ -76,8 +76,6 @@ TEST_F(Boss45Test, Boss4SetUpAndSprites) {
     EXPECT_EQ(boss4_.shotBoxLow, 200);
     EXPECT_EQ(boss4_.shotBoxHigh, 364);
     EXPECT_EQ(g_pBossImage, g_pBossImage1);
-    EXPECT_EQ(KillerShotSizeTable[1].w, 210);
-    EXPECT_EQ(KillerShotSizeTable[2].h, 1);
     for (int i = 0; i < 2; ++i) {
         const CBossParts& part = g_pBossParts[i];
         EXPECT_EQ(part.kind, i);
@@ -242,7 +240,6 @@ TEST_F(Boss45Test, Boss5SetUpAndPinnedFirstPhase) {
     EXPECT_EQ(g_pBossPartsImage[1].height, 1);
     EXPECT_EQ(g_pBossParts[0].offsetX, -50);
     EXPECT_EQ(g_pBossParts[1].offsetY, -50);
-    EXPECT_EQ(KillerShotSizeTable[2].w, 50);
 
     boss5_.Act();
     EXPECT_EQ(boss5_.x, 134);
