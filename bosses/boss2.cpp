@@ -323,11 +323,7 @@ void CBoss2::Attack2() {
     }
     if (Within(t, 500, 849)) {
         if (t % 64 < 40 && t % 8 == 0) {
-            static constexpr int32_t kSpray[12][3] = {
-                {30, 90, 10},   {35, 90, 20},   {40, 90, 30},   {40, 90, 10},
-                {45, 91, 20},   {49, 93, 30},   {-30, 90, 350}, {-35, 90, 340},
-                {-40, 90, 330}, {-40, 90, 350}, {-45, 91, 340}, {-49, 93, 330}};
-            for (const auto& s : kSpray)
+            for (const auto& s : Boss2Spray)
                 g_EBMannager.ShootDir(Trunc(cx) + s[0], Trunc(y + s[1]), 7, 10, s[2]);
         }
         if (t % 100 == 50) {

@@ -34,3 +34,7 @@ extern const int32_t Boss2RouteX[3][kBoss2RouteSteps];
 extern const int32_t Boss2RouteY[3][kBoss2RouteSteps];
 extern const int32_t Boss2LaserOffset[2];
 extern const int32_t Boss2LaserSweep[4];
+// The second phase's spray of turned bullets: x offset from the centre, height above y, angle.
+inline constexpr int32_t Boss2Spray[12][3] = {
+    {30, 90, 10},   {35, 90, 20},   {40, 90, 30},   {40, 90, 10},   {45, 91, 20},   {49, 93, 30},
+    {-30, 90, 350}, {-35, 90, 340}, {-40, 90, 330}, {-40, 90, 350}, {-45, 91, 340}, {-49, 93, 330}};

@@ -602,17 +602,15 @@ void CBoss3::Attack3(int32_t f) {
             for (int32_t k = 0; k < kLaserSeeds; ++k)
                 laserSeed[k] = Rand() % 10 - 1 - k;
         }
-        static constexpr int32_t kDrift[4] = {32000, 32000, 38400, 43520};
-        static constexpr int32_t kLength[4] = {60, 70, 80, 80};
         const int32_t sy = Trunc(y + 150);
         for (int32_t k = 0; k < 4; ++k) {
             const int32_t a = std::clamp(30 * (t - 10 * k), 0, 600);
             const int32_t b = std::max(20 * (t - 30 - 10 * k), 0);
             const int32_t dx = 110 - 20 * k;
-            g_ELazer.Add(Trunc(cx + dx), sy, 10, 10, 2, 0, 0, a, kDrift[k], b, 256 * laserSeed[k],
-                         kLength[k]);
-            g_ELazer.Add(Trunc(cx - dx), sy, 10, 10, 2, 0, 0, a, -kDrift[k], b, -256 * laserSeed[k],
-                         kLength[k]);
+            g_ELazer.Add(Trunc(cx + dx), sy, 10, 10, 2, 0, 0, a, Boss3LaserDrift[k], b,
+                         256 * laserSeed[k], Boss3LaserLength[k]);
+            g_ELazer.Add(Trunc(cx - dx), sy, 10, 10, 2, 0, 0, a, -Boss3LaserDrift[k], b,
+                         -256 * laserSeed[k], Boss3LaserLength[k]);
         }
         if (t == 50) {
             for (int32_t i = 0; i < 5; ++i) {

@@ -38,3 +38,6 @@ extern Boss3Body Boss3Size[3];
 inline constexpr int32_t kBoss3RouteSteps = 10;
 extern const int32_t Boss3RouteX[3][kBoss3RouteSteps];
 extern const int32_t Boss3RouteY[3][kBoss3RouteSteps];
+// The third phase's four laser pairs, from the outermost in: drift and length of each.
+inline constexpr int32_t Boss3LaserDrift[4] = {32000, 32000, 38400, 43520};
+inline constexpr int32_t Boss3LaserLength[4] = {60, 70, 80, 80};

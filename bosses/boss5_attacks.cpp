@@ -149,8 +149,7 @@ void CBoss5::TwinBeams(int32_t t) {
     const double cy = y + hotY;
     AddScaledLaser(Trunc(cx + 120), Trunc(y + 200), 10, 10, 1, 1.0, Rand() % 2 + 1, 0, 0, 0, 0);
     AddScaledLaser(Trunc(cx - 120), Trunc(y + 200), 10, 10, 1, 1.0, Rand() % 2 + 1, 0, 0, 0, 0);
-    constexpr int32_t kTypes[4] = {36, 0, 153, 157};
-    const int32_t kind = kTypes[Rand() % 4];
+    const int32_t kind = Boss5BeamShotTypes[Rand() % 4];
     if (t % 2 == 0) {
         const int32_t rightTurn = 2 * (Rand() % 70 - 20) + 40;
         const float rightSpeed = Speed(6 + Rand() % 4 + 1.5 * level);
@@ -182,13 +181,11 @@ void CBoss5::Cadence(int32_t t) {
 }
 
 void CBoss5::CrossVolley() {
-    constexpr int32_t kOx[5] = {0, 90, -90, 40, -40};
-    constexpr int32_t kOy[5] = {0, -20, -20, -55, -55};
     const int32_t level = g_nLevel;
     step += 1;
     if (step > 4 || step < 0) step = 0;
-    const double sx = x + hotX + kOx[step];
-    const double sy = y + 340 + kOy[step];
+    const double sx = x + hotX + Boss5CrossX[step];
+    const double sy = y + 340 + Boss5CrossY[step];
     const int32_t px = g_Player.hitX;
     const int32_t py = g_Player.hitY;
     RequestSound(kSoundVolleyC);
@@ -294,12 +291,10 @@ void CBoss5::Attack2(int32_t t) {
     } else if (t < 1700) {
         if (t == 1603) {
             RequestSound(kSoundBlastLarge);
-            constexpr double kSpeeds[3] = {12.0, 10.0, 8.0};
-            constexpr double kRings[3] = {2.0, 1.0, 1.0};
             for (int32_t i = 0; i < 3; ++i) {
-                const float s = Speed(kSpeeds[i] + 1.5 * level);
+                const float s = Speed(Boss5RingSpeeds[i] + 1.5 * level);
                 FireRing(emitter, Trunc(cx() - 10), Trunc(cy() + 140), 173, 10, s, px, py,
-                         kRings[i]);
+                         Boss5RingSpacing[i]);
                 FireBigFanAt(emitter, Trunc(cx() - 30), Trunc(cy() + 120), 19, 1, s, 0, px, py);
             }
         }
@@ -386,12 +381,10 @@ void CBoss5::Attack3(int32_t t) {
         }
     } else if (t < 800) {
         Move();
-        constexpr int32_t kSpeeds[6] = {10, 14, 12, 10, 14, 12};
-        constexpr int32_t kAngles[6] = {-145, -175, 160, 145, 175, -160};
         if (t >= 610 && t <= 660 && t % 10 == 0) {
             const int32_t i = (t - 610) / 10;
-            g_MissileMannager.Shoot(Trunc(cx() - 40), Trunc(y + 200), 12, 3, kSpeeds[i],
-                                    kAngles[i]);
+            g_MissileMannager.Shoot(Trunc(cx() - 40), Trunc(y + 200), 12, 3, Boss5MissileSpeeds[i],
+                                    Boss5MissileAngles[i]);
         }
     } else if (t < 1120) {
         Move();
@@ -566,26 +559,15 @@ void CBoss5::Attack4(int32_t t) {
             const int32_t n = (t - 20) % 100;
             if (n == 10) RequestSound(kSoundVolleyE);
             if (n > 10) {
-                struct Ray {
-                    int32_t d;
-                    int32_t a;
-                    int32_t b;
-                };
-                constexpr Ray kRays[8] = {{5, 35840, 42240},  {-5, -35840, -42240},
-                                          {10, 30720, 33280}, {-10, -30720, -33280},
-                                          {15, 25600, 37120}, {-15, -25600, -37120},
-                                          {5, 40960, 42240},  {-5, -40960, -42240}};
                 const int32_t length = 15 * (n - 10);
-                for (const Ray& ray : kRays)
+                for (const Boss5Ray& ray : Boss5Rays)
                     g_ELazer.Add(Trunc(cx + ray.d), Trunc(cy + 10), 10, 10, 6, 0, 0, length, ray.a,
                                  0, ray.b, 100);
             }
         }
         if (t >= 950 && t % (30 - 5 * level) == 0) {
             RequestSound(kSoundVolleyE);
-            constexpr int32_t kFrom[6][2] = {{84, 450},  {560, 450}, {84, 400},
-                                             {560, 400}, {84, 350},  {560, 350}};
-            for (const auto& from : kFrom)
+            for (const auto& from : Boss5LaserShotFrom)
                 g_LBMannager.Shoot(from[0], from[1], 2, 0, 10 + 4 * level, 180, 0, 0, px, py);
         }
     } else if (t < 1300) {

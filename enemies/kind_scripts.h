@@ -125,3 +125,30 @@ extern const int32_t MidbossShotTypes[4];
 inline constexpr int32_t Kind29FanOffsets[8] = {3, 10, 4, 5, 4, 7, 8, 0};
 // Sideways offsets of the eye ship's rounds, one per round of a volley.
 inline constexpr int32_t EyeShotOffsets[8] = {0, 0, 0, 5, 7, 4, 0, 0};
+
+// Five heavy drops under kind 2's hull, each drifting sideways by its own random tenth.
+struct HeavyDrop {
+    int32_t dx;
+    int32_t dy;
+    int32_t kind;
+    double drift;
+};
+inline constexpr HeavyDrop Ship1DropsB[5] = {{-30, 70, 19, -0.5},
+                                             {-40, 70, 25, -1.0},
+                                             {20, 70, 25, 0},
+                                             {-50, 90, 6, -1.5},
+                                             {30, 90, 6, 0.5}};
+inline constexpr HeavyDrop Ship1DropsE[5] = {{-30, 70, 19, -0.5},
+                                             {-50, 70, 25, -1.0},
+                                             {30, 70, 25, 0},
+                                             {-60, 90, 6, -1.5},
+                                             {40, 90, 6, 0.5}};
+// Kind 2's turned-bullet volleys: x offset from the centre and angle of each bullet.
+struct DirShot {
+    int32_t dx;
+    int32_t angle;
+};
+inline constexpr DirShot Ship1OuterShots[4] = {{40, 45}, {40, 35}, {-40, 315}, {-40, 325}};
+inline constexpr DirShot Ship1InnerShots[4] = {{40, 75}, {40, 85}, {-40, 275}, {-40, 285}};
+inline constexpr DirShot Ship1WindowCShots[8] = {{40, 15}, {40, 25}, {-40, 345}, {-40, 335},
+                                                 {40, 65}, {40, 55}, {-40, 295}, {-40, 305}};

@@ -96,14 +96,6 @@ void SweepVolley(CEnemy& e) {
     if (e.age % 4 == 0) DirFanPair(e, 80, 150, 5, 6, 3, LevelSpeed(7), 30);
 }
 
-// Five heavy drops under the hull, each drifting sideways by its own random tenth.
-struct HeavyDrop {
-    int32_t dx;
-    int32_t dy;
-    int32_t kind;
-    double drift;
-};
-
 void HeavyDrops(const CEnemy& e, std::span<const HeavyDrop> drops) {
     for (const HeavyDrop& d : drops) {
         const int32_t r = Rand() % 10;
@@ -111,22 +103,6 @@ void HeavyDrops(const CEnemy& e, std::span<const HeavyDrop> drops) {
                               static_cast<float>(0.1 * r + d.drift), 12);
     }
 }
-
-constexpr HeavyDrop kDropsB[5] = {{-30, 70, 19, -0.5},
-                                  {-40, 70, 25, -1.0},
-                                  {20, 70, 25, 0},
-                                  {-50, 90, 6, -1.5},
-                                  {30, 90, 6, 0.5}};
-constexpr HeavyDrop kDropsE[5] = {{-30, 70, 19, -0.5},
-                                  {-50, 70, 25, -1.0},
-                                  {30, 70, 25, 0},
-                                  {-60, 90, 6, -1.5},
-                                  {40, 90, 6, 0.5}};
-
-struct DirShot {
-    int32_t dx;
-    int32_t angle;
-};
 
 void DirShots(const CEnemy& e, std::span<const DirShot> shots, float speed) {
     for (const DirShot& s : shots)
@@ -153,10 +129,8 @@ void Ship1WindowB(CEnemy& e) {
         g_EffectMannager.AddMidEx(Cx(e), Yk(e, 100), 2, 7, 0, 0, 0, 0);
     if (a % 5 == 0 && (a < 440 || (450 < a && a < 500) || a > 530)) RequestSound(kSoundVolleyD);
     if (a % 8 == 0) {
-        static constexpr DirShot kOuter[4] = {{40, 45}, {40, 35}, {-40, 315}, {-40, 325}};
-        static constexpr DirShot kInner[4] = {{40, 75}, {40, 85}, {-40, 275}, {-40, 285}};
-        if (a < 400 || (450 < a && a < 500) || a > 540) DirShots(e, kOuter, 9);
-        if (a < 440 || (470 < a && a < 500) || a > 530) DirShots(e, kInner, 9);
+        if (a < 400 || (450 < a && a < 500) || a > 540) DirShots(e, Ship1OuterShots, 9);
+        if (a < 440 || (470 < a && a < 500) || a > 530) DirShots(e, Ship1InnerShots, 9);
     }
     if (a < 350) {
         // The pair counter only moves with a pair, so the fans open from straight down.
@@ -179,7 +153,7 @@ void Ship1WindowB(CEnemy& e) {
         }
         if (a % 2 == 0) {
             g_EffectMannager.AddMidEx(Cx(e) - 20, Yk(e, 80), 8, 8, 0, 0, 0, 2);
-            HeavyDrops(e, kDropsB);
+            HeavyDrops(e, Ship1DropsB);
         }
         e.step = 0;
     }
@@ -196,9 +170,7 @@ void Ship1WindowC(CEnemy& e) {
         RequestSound(kSoundVolleyD);
         FireFanAt(e.emitter, Cx(e) - 8, Yk(e, 140), 96, 2, LevelSpeed(8), 120 - 20 * e.step,
                   g_Player.hitX, g_Player.hitY + 80);
-        static constexpr DirShot kShots[8] = {{40, 15}, {40, 25}, {-40, 345}, {-40, 335},
-                                              {40, 65}, {40, 55}, {-40, 295}, {-40, 305}};
-        DirShots(e, kShots, LevelSpeed(10));
+        DirShots(e, Ship1WindowCShots, LevelSpeed(10));
     }
 }
 
@@ -211,7 +183,7 @@ void Ship1WindowE(CEnemy& e) {
             RequestSound(kSoundVolleyA);
             g_EffectMannager.AddFrontEx(Cx(e) - 70, Yk(e, 20), 8, 5, 0, 12, 0, 40);
         }
-        if (a % 2 == 0) HeavyDrops(e, kDropsE);
+        if (a % 2 == 0) HeavyDrops(e, Ship1DropsE);
     }
 }
 

@@ -185,4 +185,40 @@ TEST_F(BossTables, Stage5BossRoutesBodiesAndKillerRows) {
     }
 }
 
+TEST_F(BossTables, ScriptOffsetsAnglesAndSweeps) {
+    // Stage 2, second phase: x offset, height, angle of the twelve turned bullets.
+    const int32_t spray[12][3] = {{30, 90, 10},   {35, 90, 20},   {40, 90, 30},   {40, 90, 10},
+                                  {45, 91, 20},   {49, 93, 30},   {-30, 90, 350}, {-35, 90, 340},
+                                  {-40, 90, 330}, {-40, 90, 350}, {-45, 91, 340}, {-49, 93, 330}};
+    for (int32_t i = 0; i < 12; ++i)
+        ExpectRow(Boss2Spray[i], Row(std::begin(spray[i]), std::end(spray[i])), "Boss2Spray");
+
+    ExpectRow(Boss3LaserDrift, {32000, 32000, 38400, 43520}, "Boss3LaserDrift");
+    ExpectRow(Boss3LaserLength, {60, 70, 80, 80}, "Boss3LaserLength");
+
+    ExpectRow(Boss5BeamShotTypes, {36, 0, 153, 157}, "Boss5BeamShotTypes");
+    ExpectRow(Boss5CrossX, {0, 90, -90, 40, -40}, "Boss5CrossX");
+    ExpectRow(Boss5CrossY, {0, -20, -20, -55, -55}, "Boss5CrossY");
+    const double ringSpeeds[3] = {12.0, 10.0, 8.0};
+    const double ringSpacing[3] = {2.0, 1.0, 1.0};
+    for (int32_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(Boss5RingSpeeds[i], ringSpeeds[i]) << i;
+        EXPECT_EQ(Boss5RingSpacing[i], ringSpacing[i]) << i;
+    }
+    ExpectRow(Boss5MissileSpeeds, {10, 14, 12, 10, 14, 12}, "Boss5MissileSpeeds");
+    ExpectRow(Boss5MissileAngles, {-145, -175, 160, 145, 175, -160}, "Boss5MissileAngles");
+    const int32_t rays[8][3] = {{5, 35840, 42240},     {-5, -35840, -42240}, {10, 30720, 33280},
+                                {-10, -30720, -33280}, {15, 25600, 37120},   {-15, -25600, -37120},
+                                {5, 40960, 42240},     {-5, -40960, -42240}};
+    for (int32_t i = 0; i < 8; ++i) {
+        EXPECT_EQ((Row{Boss5Rays[i].d, Boss5Rays[i].a, Boss5Rays[i].b}),
+                  Row(std::begin(rays[i]), std::end(rays[i])))
+            << "ray " << i;
+    }
+    const int32_t from[6][2] = {{84, 450},  {560, 450}, {84, 400},
+                                {560, 400}, {84, 350},  {560, 350}};
+    for (int32_t i = 0; i < 6; ++i)
+        ExpectRow(Boss5LaserShotFrom[i], Row(std::begin(from[i]), std::end(from[i])), "from");
+}
+
 }  // namespace

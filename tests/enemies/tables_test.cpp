@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "enemies/enemy.h"
 #include "enemies/kind_scripts.h"
@@ -117,6 +118,42 @@ TEST(EnemyTables, LargeDeathsAndScriptOffsets) {
     const int32_t types[4] = {36, 0, 153, 157};
     for (int32_t i = 0; i < 4; ++i)
         EXPECT_EQ(MidbossShotTypes[i], types[i]) << i;
+}
+
+TEST(EnemyTables, LargeShipDropsAndTurnedVolleys) {
+    // x offset, height, large type, drift, in firing order.
+    const HeavyDrop dropsB[5] = {{-30, 70, 19, -0.5},
+                                 {-40, 70, 25, -1.0},
+                                 {20, 70, 25, 0},
+                                 {-50, 90, 6, -1.5},
+                                 {30, 90, 6, 0.5}};
+    const HeavyDrop dropsE[5] = {{-30, 70, 19, -0.5},
+                                 {-50, 70, 25, -1.0},
+                                 {30, 70, 25, 0},
+                                 {-60, 90, 6, -1.5},
+                                 {40, 90, 6, 0.5}};
+    for (int32_t i = 0; i < 5; ++i) {
+        for (const auto& [got, want] :
+             {std::pair{Ship1DropsB[i], dropsB[i]}, {Ship1DropsE[i], dropsE[i]}}) {
+            EXPECT_EQ(got.dx, want.dx) << i;
+            EXPECT_EQ(got.dy, want.dy) << i;
+            EXPECT_EQ(got.kind, want.kind) << i;
+            EXPECT_EQ(got.drift, want.drift) << i;
+        }
+    }
+    auto expectShots = [](const DirShot* got, std::initializer_list<DirShot> want) {
+        size_t i = 0;
+        for (const DirShot& w : want) {
+            EXPECT_EQ(got[i].dx, w.dx) << i;
+            EXPECT_EQ(got[i].angle, w.angle) << i;
+            ++i;
+        }
+    };
+    expectShots(Ship1OuterShots, {{40, 45}, {40, 35}, {-40, 315}, {-40, 325}});
+    expectShots(Ship1InnerShots, {{40, 75}, {40, 85}, {-40, 275}, {-40, 285}});
+    expectShots(
+        Ship1WindowCShots,
+        {{40, 15}, {40, 25}, {-40, 345}, {-40, 335}, {40, 65}, {40, 55}, {-40, 295}, {-40, 305}});
 }
 
 }  // namespace
