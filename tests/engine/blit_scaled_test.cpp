@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -272,6 +273,24 @@ TEST(Darken, ClampsTheLevelAndClipsTheRectangle) {
     }
     img.DarkenRect(255, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
     EXPECT_EQ(CountChanged(img, kD), 16);
+}
+
+// Exits with 0 when the first flicker blit blends by screen: (100, 100, 100) under (200, 0, 0)
+// gives (222, 100, 100).
+[[noreturn]] void DrawFirstFlickerAndExit() {
+    CImage32 src;
+    CImage32 dst;
+    FillWith(src, 1, 1, 0xC80000);
+    FillWith(dst, 640, 480, 0x646464);
+    dst.BltScaledFlicker(300, 100, src, 0, 0, 1, 1, 1.0);
+    std::exit(dst.pixels[100 * 640 + 300] == 0xDE6464u ? 0 : 1);
+}
+
+TEST(FlickerBlit, FirstCallOfAFreshProcessScreens) {
+    // The threadsafe style runs the statement in a new run of this program, where no flicker
+    // blit has been drawn yet.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(DrawFirstFlickerAndExit(), testing::ExitedWithCode(0), "");
 }
 
 TEST(FlickerBlit, AlternatesScreenAndAdd) {

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../engine/temp_dir.h"
+#include "bosses/boss.h"
+#include "engine/game_state.h"
+#include "engine/image.h"
+#include "engine/requests.h"
+#include "game/game_reset.h"
+#include "game/scenes.h"
+#include "harness.h"
+#include "shooting/player.h"
+
+namespace {
+
+constexpr int kStateEvery = 16;      // a state hash every 16 frames
+constexpr int kPictureEvery = 1024;  // and the back buffer's every 1024
+constexpr int kFrameLimit = 16000;
+constexpr int kBossWearFrames = 900;
+
+// One line of a recording: the frame after which it was taken, the game state's hash and, on
+// some lines, the back buffer's.
+struct Checkpoint {
+    int frame = 0;
+    uint64_t state = 0;
+    uint64_t picture = 0;
+    bool hasPicture = false;
+};
+
+uint64_t HashBackBuffer() {
+    uint64_t hash = 14695981039346656037ull;
+    const uint32_t* pixels = g_BackBuffer.pixels;
+    for (int32_t i = 0; i < kScreenWidth * kScreenHeight; ++i)
+        hash = (hash ^ pixels[i]) * 1099511628211ull;
+    return hash;
+}
+
+std::string RecordingPath(int32_t stage) {
+    return std::string(ZARUNE_RECORDINGS_DIR) + "/stage" + std::to_string(stage) + ".txt";
+}
+
+std::vector<Checkpoint> ReadRecording(const std::string& path) {
+    std::vector<Checkpoint> points;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        Checkpoint point;
+        fields >> point.frame >> std::hex >> point.state;
+        point.hasPicture = static_cast<bool>(fields >> point.picture);
+        points.push_back(point);
+    }
+    return points;
+}
+
+void WriteRecording(const std::string& path, const std::vector<Checkpoint>& points) {
+    std::ofstream out(path);
+    for (const Checkpoint& point : points) {
+        out << point.frame << ' ' << std::hex << point.state;
+        if (point.hasPicture) out << ' ' << point.picture;
+        out << std::dec << '\n';
+    }
+}
+
+// A stage at the hardest level from a new game, as the stage end would start it, with a ship
+// that cannot be hit and a boss worn down every 900 frames of its fight, until the stage end.
+std::vector<Checkpoint> PlayStage(int32_t stage) {
+    TempDir folder;
+    Playthrough game(folder.Path().string());
+    while (g_nScene != kSceneTitle)
+        game.Step(0);
+    ResetGameState();
+    g_nStage = stage;
+    g_nLevel = 2;
+    g_pBoss = g_pBossList[stage];
+    g_pBoss->Init();
+    g_nNextScene = kSceneGame;
+    SwitchScene();
+
+    std::vector<Checkpoint> points;
+    int bossFrames = 0;
+    for (int t = 1; t <= kFrameLimit && g_nScene != kSceneStageEnd; ++t) {
+        game.Step(ScriptedPlayKeys(t - 1));
+        g_Player.invincible = 1;
+        if (g_nScene == kSceneBoss && ++bossFrames % kBossWearFrames == 0) g_pBoss->hp = 0;
+        if (t % kStateEvery != 0 && g_nScene != kSceneStageEnd) continue;
+        Checkpoint point{t, HashGameState()};
+        if (t % kPictureEvery == 0) {
+            point.picture = HashBackBuffer();
+            point.hasPicture = true;
+        }
+        points.push_back(point);
+    }
+    return points;
+}
+
+class RecordedStage : public testing::TestWithParam<int32_t> {};
+
+}  // namespace
+
+// Every stage played through its boss's defeat against its recording in
+// tests/playthrough/recorded: any change to the order of updates, the random draws or the
+// arithmetic names the first frame it shows in. ZARUNE_RECORD=1 writes the recordings anew.
+TEST_P(RecordedStage, PlaysBackToItsRecordedStates) {
+    const int32_t stage = GetParam();
+    const std::vector<Checkpoint> played = PlayStage(stage);
+    ASSERT_EQ(g_nScene, kSceneStageEnd) << "stage " << stage << " never reached its end";
+    if (const char* record = std::getenv("ZARUNE_RECORD"); record != nullptr && *record == '1') {
+        WriteRecording(RecordingPath(stage), played);
+        GTEST_SKIP() << "recorded " << RecordingPath(stage);
+    }
+    const std::vector<Checkpoint> recorded = ReadRecording(RecordingPath(stage));
+    ASSERT_FALSE(recorded.empty()) << "no recording at " << RecordingPath(stage);
+    for (size_t i = 0; i < played.size() && i < recorded.size(); ++i) {
+        const Checkpoint& want = recorded[i];
+        const Checkpoint& got = played[i];
+        ASSERT_EQ(got.frame, want.frame) << "checkpoint " << i;
+        ASSERT_EQ(got.state, want.state) << "the state first differs by frame " << got.frame
+                                         << " (equal at frame " << got.frame - kStateEvery << ")";
+        if (want.hasPicture) {
+            ASSERT_EQ(got.picture, want.picture) << "the picture differs at frame " << got.frame;
+        }
+    }
+    EXPECT_EQ(played.size(), recorded.size()) << "the stage ended at another frame";
+}
+
+INSTANTIATE_TEST_SUITE_P(BonusAndStages1To5, RecordedStage, testing::Values(0, 1, 2, 3, 4, 5));
