@@ -10,6 +10,7 @@
 using kind_script::CentreX;
 using kind_script::EnginePuff;
 using kind_script::Spark;
+using kind_script::TimesSquare;
 
 namespace {
 
@@ -75,7 +76,7 @@ void Stage5Fo4(CEnemy& e, int32_t p1) {
     const int32_t a = e.age;
     e.frameX = e.w;
     SparkEvery4(e);
-    e.vy = 11 - (0.02 * p1 + 0.1) * 2 * a + 0.001 * a * a;
+    e.vy = 11 - (0.02 * p1 + 0.1) * 2 * a + TimesSquare(0.001, a);
     const int32_t away = e.x0 > kMirrorX ? -1 : 1;
     if (a <= 40) e.vx = away;
     if (a >= 40 && e.work == 0) {

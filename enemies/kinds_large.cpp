@@ -4,6 +4,7 @@
 #include <span>
 
 #include "enemies/kind_scripts.h"
+#include "enemies/script_helpers.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
@@ -26,16 +27,12 @@ const int32_t MidbossShotTypes[4] = {36, 0, 153, 157};
 
 namespace {
 
+using kind_script::Cx;
+using kind_script::TimesSquare;
+using kind_script::Yk;
+
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kCentreLine = 322;
-
-int32_t Cx(const CEnemy& e) {
-    return Trunc(e.x + e.halfW);
-}
-
-int32_t Yk(const CEnemy& e, double k) {
-    return Trunc(e.y + k);
-}
 
 // Speeds grow by 1.5 a difficulty level; the pools take them as f32.
 float LevelSpeed(double base) {
@@ -75,9 +72,11 @@ void SparkRing(const CEnemy& e, std::span<const int32_t> dxs) {
     }
 }
 
-// The hull trembles while a beam burns: up by d every third frame, down by d/2 otherwise.
+// The hull trembles while a beam burns: down by d every third frame (y grows upward), up by
+// d/2 otherwise, the sum worked in single precision.
 void Shake(CEnemy& e, float d) {
-    e.y += e.age % 3 == 0 ? -d : d / 2;
+    const float y = static_cast<float>(e.y);
+    e.y = e.age % 3 == 0 ? y - d : y + d / 2;
 }
 
 // Two fans of turned bullets from either side of the centre, weaving as the count steps on.
@@ -324,7 +323,7 @@ void MidbossScript(CEnemy& e, bool five) {
     e.vy = 0;
     static constexpr int32_t kSpark[1] = {-20};
     if (a <= 104) {
-        e.y = e.y0 - 8 * a + 0.05 * (a * a);
+        e.y = e.y0 - 8 * a + TimesSquare(0.05, a);
     } else if (a <= 139) {
         return;
     } else if (a <= 199) {
@@ -583,8 +582,8 @@ void ActKind36(CEnemy& e) {
         if (26 <= t && t < 260) {
             const double s = std::min(0.1 * (t - 25), 2.0);
             if (e.x > 154) e.x -= s;
+            TwinLasers(e, t);
         }
-        TwinLasers(e, t);
     } else if (a <= 969) {
         e.x += ((kCentreLine - e.halfW) - e.x) / 60;
         e.vy = std::sin(DegToRad(2 * a));
@@ -620,7 +619,7 @@ void ActKind43(CEnemy& e) {
     e.vx = 0;
     e.vy = 0;
     if (a <= 104) {
-        e.y = e.y0 - 9 * a + 0.05 * (a * a);
+        e.y = e.y0 - 9 * a + TimesSquare(0.05, a);
     } else if (a <= 199) {
         Kind43Opening(e);
     } else if (a <= 299) {
@@ -689,7 +688,7 @@ void ActKind42(CEnemy& e) {
     e.sub.dy = 146;
     int32_t& theta = e.sub.angle;
     if (a <= 104) {
-        e.y = e.y0 - 8 * a + 0.05 * (a * a);
+        e.y = e.y0 - 8 * a + TimesSquare(0.05, a);
         theta = 0;
     } else if (a <= 139) {
         return;

@@ -18,6 +18,21 @@ inline double CentreX(const CEnemy& e) {
     return e.x + e.halfW;
 }
 
+// The centre line and a height k above the enemy, as the whole numbers the firing and effect
+// calls take.
+inline int32_t Cx(const CEnemy& e) {
+    return Trunc(e.x + e.halfW);
+}
+inline int32_t Yk(const CEnemy& e, double k) {
+    return Trunc(e.y + k);
+}
+
+// c times the square of t, the square taken first: the curves of the braking, falling and
+// swooping scripts all read this way, and the order decides the last bit of the result.
+inline double TimesSquare(double c, int32_t t) {
+    return c * (static_cast<double>(t) * t);
+}
+
 // An engine puff on the back ring: image 8 with the given second image and extra parameter.
 inline void EnginePuff(double px, double py, int32_t image2, int32_t b) {
     g_EffectMannager.AddBackEx(Trunc(px), Trunc(py), 8, image2, 0, 0, b, 1);
