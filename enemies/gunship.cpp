@@ -182,6 +182,8 @@ void Stage5Gunship(CEnemy& e) {
 }  // namespace
 
 void GunshipScript(CEnemy& e) {
+    // The two engine trails go out first every frame, before whichever version runs; they draw
+    // no random numbers, so the order only decides their place in the back ring.
     EnginePuff(e.x, e.y + 30, 10, 0);
     EnginePuff(e.x + 130, e.y + 30, 10, 0);
     if (g_nStage == 4) {

@@ -218,7 +218,9 @@ void FacingTrail(const CEnemy& e) {
 }
 
 // Kind 9 on stages 4 and 5: it slides out sideways ever faster from the start and fires fans
-// while it stays and, from difficulty 1, all the time.
+// while it stays and, from difficulty 1, all the time. Nothing sets vy after the entry, so it
+// keeps falling at 8; on an age that is a multiple of both 30 and 24 during its stay, both
+// pairs fire, the stay's first.
 void SlidingFacer(CEnemy& e, double first, double second) {
     const int32_t a = e.age;
     Face(e, 54);
@@ -439,6 +441,7 @@ void ActKind32(CEnemy& e) {
         FireFanAt(e.emitter, Trunc(e.x + 45), Trunc(e.y), 116, 1, Speed(level + 9), 0,
                   g_Player.hitX - 50 + spread, g_Player.hitY);
     }
+    // Ages 80..99 stop the frame here: no fan, no climb and no trails.
     if (a >= 80 && a < 100) return;
     if (a == 101) FireAimedFan(e.emitter, Cx(e) - 25, Trunc(e.y), 141, 5, 8, 15);
     if (a > 130) e.vy = -3;

@@ -579,6 +579,7 @@ void ActKind36(CEnemy& e) {
         const int32_t t = a - 520;
         e.vy = std::sin(DegToRad(2 * a));
         LaserFlare(e, t);
+        // The lasers burn only while the hull slides; the window's last twenty frames are quiet.
         if (26 <= t && t < 260) {
             const double s = std::min(0.1 * (t - 25), 2.0);
             if (e.x > 154) e.x -= s;
