@@ -5,12 +5,12 @@
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/requests.h"
+#include "engine/square.h"
 #include "shooting/fire.h"
 
 using kind_script::CentreX;
 using kind_script::EnginePuff;
 using kind_script::Spark;
-using kind_script::TimesSquare;
 
 namespace {
 

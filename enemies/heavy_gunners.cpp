@@ -2,12 +2,12 @@
 #include "enemies/script_helpers.h"
 #include "engine/game_state.h"
 #include "engine/requests.h"
+#include "engine/square.h"
 #include "shooting/fire.h"
 
 using kind_script::CentreX;
 using kind_script::EnginePuff;
 using kind_script::SpiralFans;
-using kind_script::TimesSquare;
 
 namespace {
 

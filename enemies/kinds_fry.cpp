@@ -8,6 +8,7 @@
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/square.h"
 #include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/enemy_laser.h"
@@ -19,7 +20,6 @@ namespace {
 
 using kind_script::Cx;
 using kind_script::Spark;
-using kind_script::TimesSquare;
 using kind_script::Yk;
 
 constexpr double kMiddleX = 322;

@@ -9,6 +9,7 @@
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/square.h"
 #include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/enemy_bullet.h"
@@ -28,7 +29,6 @@ const int32_t MidbossShotTypes[4] = {36, 0, 153, 157};
 namespace {
 
 using kind_script::Cx;
-using kind_script::TimesSquare;
 using kind_script::Yk;
 
 constexpr double kPi = 3.14159265358979323846;

@@ -5,6 +5,7 @@
 
 #include "enemies/enemy.h"
 #include "engine/random.h"
+#include "engine/square.h"
 #include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/enemy_bullet.h"
@@ -25,12 +26,6 @@ inline int32_t Cx(const CEnemy& e) {
 }
 inline int32_t Yk(const CEnemy& e, double k) {
     return Trunc(e.y + k);
-}
-
-// c times the square of t, the square taken first: the curves of the braking, falling and
-// swooping scripts all read this way, and the order decides the last bit of the result.
-inline double TimesSquare(double c, int32_t t) {
-    return c * (static_cast<double>(t) * t);
 }
 
 // An engine puff on the back ring: image 8 with the given second image and extra parameter.
