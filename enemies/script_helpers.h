@@ -5,7 +5,6 @@
 
 #include "enemies/enemy.h"
 #include "engine/random.h"
-#include "engine/square.h"
 #include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/enemy_bullet.h"
