@@ -10,11 +10,10 @@
 
 using kind_script::CentreX;
 using kind_script::EnginePuff;
+using kind_script::kMiddleX;
 using kind_script::Spark;
 
 namespace {
-
-constexpr double kMirrorX = 322;
 
 // Sideways offsets of the kind-29 fan burst, walked through by the volley counter.
 constexpr int32_t kFanOffsets[8] = {3, 10, 4, 5, 4, 7, 8, 0};
@@ -26,7 +25,7 @@ void SparkEvery4(const CEnemy& e) {
 // Leaves by the nearer side, rising ever faster.
 void LeaveSideways(CEnemy& e) {
     e.vy = -(e.age - 80) * 0.2;
-    e.vx = e.x > kMirrorX ? 10 : -10;
+    e.vx = e.x > kMiddleX ? 10 : -10;
 }
 
 void BigAtShip(CEnemy& e, int32_t kind, float speed) {
@@ -77,7 +76,7 @@ void Stage5Fo4(CEnemy& e, int32_t p1) {
     e.frameX = e.w;
     SparkEvery4(e);
     e.vy = 11 - (0.02 * p1 + 0.1) * 2 * a + TimesSquare(0.001, a);
-    const int32_t away = e.x0 > kMirrorX ? -1 : 1;
+    const int32_t away = e.x0 > kMiddleX ? -1 : 1;
     if (a <= 40) e.vx = away;
     if (a >= 40 && e.work == 0) {
         e.work = 1;

@@ -19,10 +19,9 @@
 namespace {
 
 using kind_script::Cx;
+using kind_script::kMiddleX;
 using kind_script::Spark;
 using kind_script::Yk;
-
-constexpr double kMiddleX = 322;
 
 // Sideways offsets of the eye ship's rounds, one per round of a volley.
 constexpr int32_t EyeShotOffsets[8] = {0, 0, 0, 5, 7, 4, 0, 0};

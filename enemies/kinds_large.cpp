@@ -29,15 +29,11 @@ const int32_t MidbossShotTypes[4] = {36, 0, 153, 157};
 namespace {
 
 using kind_script::Cx;
+using kind_script::kMiddleX;
+using kind_script::LevelSpeed;
 using kind_script::Yk;
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kCentreLine = 322;
-
-// Speeds grow by 1.5 a difficulty level; the pools take them as f32.
-float LevelSpeed(double base) {
-    return static_cast<float>(1.5 * g_nLevel + base);
-}
 
 // The exhaust glow behind the big hulls.
 void Trail(const CEnemy& e) {
@@ -387,7 +383,7 @@ void MidbossScript(CEnemy& e, bool five) {
             Beam(Cx(e), Yk(e, 70), 1.0, r % 2 + 1);
         }
     } else if (a <= 1299) {
-        e.vx = ((kCentreLine - e.halfW) - e.x) * 0.01;
+        e.vx = ((kMiddleX - e.halfW) - e.x) * 0.01;
         e.vy = 0.5;
     } else if (a <= 1399) {
         SweepVolley(e);
@@ -586,13 +582,13 @@ void ActKind36(CEnemy& e) {
             TwinLasers(e, t);
         }
     } else if (a <= 969) {
-        e.x += ((kCentreLine - e.halfW) - e.x) / 60;
+        e.x += ((kMiddleX - e.halfW) - e.x) / 60;
         e.vy = std::sin(DegToRad(2 * a));
         Ship2VolleyF(e);
     } else if (a <= 999) {
         Ship2VolleyF(e);
     } else if (a <= 1049) {
-        e.vx = ((kCentreLine - e.halfW) - e.x) / 40;
+        e.vx = ((kMiddleX - e.halfW) - e.x) / 40;
         e.vy = 0.5;
     } else if (a <= 1149) {
         LaserFlare(e, a - 1050);
