@@ -15,7 +15,8 @@ void Dart(CEnemy& e) {
     e.vy = -left * (e.savedVy.AsInt() - e.y - 21) / 2200;
 }
 
-// Runs from the ship, the faster the nearer it is.
+// Moves away from the ship by a sixtieth of the distance a frame, so the farther off the
+// ship, the faster the pod.
 void Flee(CEnemy& e) {
     e.vx = -(g_Player.hitX - e.x - 59) / 60;
     e.vy = (g_Player.hitY - e.y - 21) / 60;

@@ -59,6 +59,8 @@ void BarrageA(CEnemy& e, double a1, double a2) {
     RequestSound(kSoundVolleyC);
 }
 
+// Each of the two firing positions ends with its own large bullet and sound after its twelve
+// passes, so one barrage throws two large bullets, the left one first.
 void BarrageB(CEnemy& e, int32_t yb, const Scatter& s) {
     const int32_t xb = Trunc(e.x - 30);
     for (int32_t gx : {xb, xb + 80}) {

@@ -5,15 +5,15 @@
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/requests.h"
+#include "engine/square.h"
 #include "shooting/fire.h"
 
 using kind_script::CentreX;
 using kind_script::EnginePuff;
+using kind_script::kMiddleX;
 using kind_script::Spark;
 
 namespace {
-
-constexpr double kMirrorX = 322;
 
 void SparkEvery4(const CEnemy& e) {
     if (e.age % 4 == 0) Spark(e.x + 10, e.y);
@@ -22,7 +22,7 @@ void SparkEvery4(const CEnemy& e) {
 // Leaves by the nearer side, rising ever faster.
 void LeaveSideways(CEnemy& e) {
     e.vy = -(e.age - 80) * 0.2;
-    e.vx = e.x > kMirrorX ? 10 : -10;
+    e.vx = e.x > kMiddleX ? 10 : -10;
 }
 
 void BigAtShip(CEnemy& e, int32_t kind, float speed) {
@@ -72,8 +72,8 @@ void Stage5Fo4(CEnemy& e, int32_t p1) {
     const int32_t a = e.age;
     e.frameX = e.w;
     SparkEvery4(e);
-    e.vy = 11 - (0.02 * p1 + 0.1) * 2 * a + 0.001 * a * a;
-    const int32_t away = e.x0 > kMirrorX ? -1 : 1;
+    e.vy = 11 - (0.02 * p1 + 0.1) * 2 * a + TimesSquare(0.001, a);
+    const int32_t away = e.x0 > kMiddleX ? -1 : 1;
     if (a <= 40) e.vx = away;
     if (a >= 40 && e.work == 0) {
         e.work = 1;

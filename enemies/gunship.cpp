@@ -10,10 +10,9 @@
 
 using kind_script::CentreX;
 using kind_script::EnginePuff;
+using kind_script::kMiddleX;
 
 namespace {
-
-constexpr double kMirrorX = 322;
 
 // The swing eases off along a quarter cosine that reaches 0 at age 42.
 double Swing(double top, int32_t dir, int32_t age) {
@@ -53,7 +52,7 @@ void HammerRememberedSpot(CEnemy& e, double speed) {
 
 // Swings in toward the middle from whichever side it is on.
 void SwingIn(CEnemy& e, double top) {
-    e.param3 = CentreX(e) < kMirrorX ? 1 : -1;
+    e.param3 = CentreX(e) < kMiddleX ? 1 : -1;
     e.vx = Swing(top, e.param3, e.age);
     e.vy = -1;
 }
@@ -182,6 +181,8 @@ void Stage5Gunship(CEnemy& e) {
 }  // namespace
 
 void GunshipScript(CEnemy& e) {
+    // The two engine trails go out first every frame, before whichever version runs; they draw
+    // no random numbers, so the order only decides their place in the back ring.
     EnginePuff(e.x, e.y + 30, 10, 0);
     EnginePuff(e.x + 130, e.y + 30, 10, 0);
     if (g_nStage == 4) {

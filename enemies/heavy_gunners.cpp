@@ -2,6 +2,7 @@
 #include "enemies/script_helpers.h"
 #include "engine/game_state.h"
 #include "engine/requests.h"
+#include "engine/square.h"
 #include "shooting/fire.h"
 
 using kind_script::CentreX;
@@ -24,7 +25,7 @@ void CommonFo8(CEnemy& e) {
     e.vx = 0;
     e.vy = 0;
     if (a <= 35) {
-        e.y = e.y0 - (e.p1 + 12) * a + 0.2 * a * a;
+        e.y = e.y0 - (e.p1 + 12) * a + TimesSquare(0.2, a);
         Fo8Trail(e);
     }
     if (a >= 50 && a <= 99 && a % 4 == 0) {

@@ -3,10 +3,12 @@
 #include <cstdint>
 
 #include "enemies/kind_scripts.h"
+#include "enemies/script_helpers.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/square.h"
 #include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/enemy_laser.h"
@@ -16,15 +18,10 @@
 
 namespace {
 
-constexpr double kMiddleX = 322;
-
-int32_t Cx(const CEnemy& e) {
-    return Trunc(e.x + e.halfW);
-}
-
-int32_t Yk(const CEnemy& e, double k) {
-    return Trunc(e.y + k);
-}
+using kind_script::Cx;
+using kind_script::kMiddleX;
+using kind_script::Spark;
+using kind_script::Yk;
 
 float Speed(double v) {
     return static_cast<float>(v);
@@ -35,13 +32,10 @@ void Trail(double px, double py, int32_t image2, int32_t b, int32_t a) {
     g_EffectMannager.AddBackEx(Trunc(px), Trunc(py), 8, image2, 0, 0, b, a);
 }
 
-// A spark thrown from the engine at a random small velocity and shade.
-void ExhaustSpark(const CEnemy& e) {
-    const int32_t shade = Rand() % 3;
-    const int32_t dy = Rand() % 4 - 2;
-    const int32_t dx = Rand() % 4 - 2;
-    g_EffectMannager.AddBackEx(Trunc(e.x + 10), Trunc(e.y), 17, 22, static_cast<float>(dx),
-                               static_cast<float>(dy), shade, 1);
+// The pods' exhaust spark sits 10 right of the whole part of x; kind 8's is taken from x + 10
+// as a whole, which differs left of the field's edge.
+void PodSpark(const CEnemy& e) {
+    Spark(Trunc(e.x) + 10, e.y);
 }
 
 void AimedShot(CEnemy& e, int32_t fx, int32_t fy, int32_t kind, float speed, int32_t spread) {
@@ -62,7 +56,7 @@ void RisePod(CEnemy& e) {
 void PodDeparture(CEnemy& e) {
     if (e.age <= 90) return;
     Trail(Cx(e) - 40, e.y, 7, 0, 1);
-    if (e.age % 4 == 0) ExhaustSpark(e);
+    if (e.age % 4 == 0) PodSpark(e);
     e.vy = -10;
     e.vx = e.x <= kMiddleX ? -2 : 2;
 }
@@ -132,14 +126,13 @@ void Swoop(CEnemy& e, double c) {
     if (e.step != 1) return;
     e.y = e.p2 + a;
     const int32_t x0 = Trunc(e.x0);
-    e.x = e.x0 <= 300 ? x0 + 13.0 * a - c * a * a : x0 - 13.0 * a + c * a * a;
+    e.x = e.x0 <= 300 ? x0 + 13.0 * a - TimesSquare(c, a) : x0 - 13.0 * a + TimesSquare(c, a);
     e.SetWorkDouble(0, e.x);
     e.SetWorkDouble(1, e.y);
 }
 
 void Climb(CEnemy& e, int32_t from, double rate) {
-    const double t = e.age - from;
-    e.y = e.WorkDouble(1) + rate * t * t;
+    e.y = e.WorkDouble(1) + TimesSquare(rate, e.age - from);
 }
 
 // Kind 34: the swoop, a short random-phased spray while it stays, then a climb away.
@@ -221,7 +214,9 @@ void FacingTrail(const CEnemy& e) {
 }
 
 // Kind 9 on stages 4 and 5: it slides out sideways ever faster from the start and fires fans
-// while it stays and, from difficulty 1, all the time.
+// while it stays and, from difficulty 1, all the time. Nothing sets vy after the entry, so it
+// keeps falling at 8; on an age that is a multiple of both 30 and 24 during its stay, both
+// pairs fire, the stay's first.
 void SlidingFacer(CEnemy& e, double first, double second) {
     const int32_t a = e.age;
     Face(e, 54);
@@ -242,7 +237,7 @@ void ActKind27(CEnemy& e) {
     e.vx = 0;
     e.vy = 0;
     Trail(Cx(e) - 30, e.y - 10, 18, 0, 1);
-    if (a % 4 == 0) ExhaustSpark(e);
+    if (a % 4 == 0) PodSpark(e);
     RisePod(e);
     if (a >= 40 && a < 60 && a % 4 == 0) {
         if (a == 40) RequestSound(kSoundAttack);
@@ -271,7 +266,7 @@ void ActKind40(CEnemy& e) {
     if (a <= 40) e.y += (e.p1 - e.y) / 15;
     Trail(Cx(e) - 30, e.y, 18, 0, 1);
     if (a >= 40 && e.work == 0) {
-        if (a % 4 == 0) ExhaustSpark(e);
+        if (a % 4 == 0) PodSpark(e);
         e.frameX = 0;
         e.work = 1;
         AimedShot(e, Cx(e) - 20, Yk(e, 50), 32, Speed(2.5 * level + 8), 30);
@@ -309,7 +304,7 @@ void ActKind39(CEnemy& e) {
     const int32_t a = e.age;
     const int32_t level = g_nLevel;
     e.vx = e.p1;
-    e.vy = 0.004 * a * a;
+    e.vy = TimesSquare(0.004, a);
     if (g_nStage == 1) e.frameX = 75;
     Trail(Cx(e) - 30, e.y, 8, 1, 1);
     if (level == 0 && a < 8) e.step = Rand() % 2;
@@ -432,7 +427,8 @@ void ActKind32(CEnemy& e) {
         if (e.step == 1) {
             e.y = e.p2 + a;
             const int32_t x0 = Trunc(e.x0);
-            e.x = e.x0 <= 300 ? x0 + 13.0 * a - 0.24 * a * a : x0 - 13.0 * a + 0.24 * a * a;
+            e.x = e.x0 <= 300 ? x0 + 13.0 * a - TimesSquare(0.24, a)
+                              : x0 - 13.0 * a + TimesSquare(0.24, a);
         }
     }
     if (a >= e.p1 + 25 && a < 80 && a % 4 == 0) {
@@ -441,6 +437,7 @@ void ActKind32(CEnemy& e) {
         FireFanAt(e.emitter, Trunc(e.x + 45), Trunc(e.y), 116, 1, Speed(level + 9), 0,
                   g_Player.hitX - 50 + spread, g_Player.hitY);
     }
+    // Ages 80..99 stop the frame here: no fan, no climb and no trails.
     if (a >= 80 && a < 100) return;
     if (a == 101) FireAimedFan(e.emitter, Cx(e) - 25, Trunc(e.y), 141, 5, 8, 15);
     if (a > 130) e.vy = -3;
@@ -580,11 +577,14 @@ void ActKind35(CEnemy& e) {
     const int32_t a = e.age;
     const int32_t level = g_nLevel;
     Face(e, 54);
-    if (a < e.p1) BrakeIn(e);
-    const int32_t v = g_nStage == 5 ? 2 * level + 10 : level + 7;
-    const int32_t t = a + e.p1;
-    if ((level >= 1 && (t == 60 || t == 64)) || (level >= 2 && (t == 20 || t == 24)))
-        AimedPair(e, Trunc(e.x + 20), Trunc(e.y + 10), v + 1, v + 2);
+    if (a < e.p1) {
+        BrakeIn(e);
+        // The early pairs belong to the braking entry only.
+        const int32_t v = g_nStage == 5 ? 2 * level + 10 : level + 7;
+        const int32_t t = a + e.p1;
+        if ((level >= 1 && (t == 60 || t == 64)) || (level >= 2 && (t == 20 || t == 24)))
+            AimedPair(e, Trunc(e.x + 20), Trunc(e.y + 10), v + 1, v + 2);
+    }
     if (a >= e.p1 + 80) {
         DriftOut(e);
     } else if (a >= e.p1) {
@@ -617,7 +617,7 @@ void ActKind8(CEnemy& e) {
     if (t == 100 || t == 104) FireAimed(e.emitter, fx, fy, 36, Speed(level + 7));
     if (level == 2 && (t == 60 || t == 64)) FireAimed(e.emitter, fx, fy, 36, Speed(level + 8));
     if (level == 2 && (t == 20 || t == 24)) FireAimed(e.emitter, fx, fy, 36, Speed(level + 9));
-    if (a % 4 == 0) ExhaustSpark(e);
+    if (a % 4 == 0) Spark(e.x + 10, e.y);
 }
 
 void ActKind9(CEnemy& e) {
@@ -665,7 +665,7 @@ void ActKind4(CEnemy& e) {
     const int32_t a = e.age;
     const int32_t level = g_nLevel;
     e.vx = e.p1;
-    e.vy = 0.004 * a * a;
+    e.vy = TimesSquare(0.004, a);
     Trail(Cx(e) - 30, e.y, 8, 1, 1);
     if (a == 35) {
         const int32_t right = Trunc(e.x + 30);
@@ -682,7 +682,7 @@ void ActKind11(CEnemy& e) {
     const int32_t a = e.age;
     const double level = g_nLevel;
     e.vx = e.p1;
-    e.vy = 0.004 * a * a;
+    e.vy = TimesSquare(0.004, a);
     if (e.vy > 15) e.vy = 14;
     Trail(Cx(e) - 28, e.y - 12, 8, 2, 1);
     if (a == 35 || (a == 25 && g_nLevel >= 1)) {
@@ -732,7 +732,7 @@ void ActKind10(CEnemy& e) {
     Trail(Cx(e) - 50, e.y, 1, 1, 1);
     if (a < 50) {
         e.param3 = e.x + e.halfW < kMiddleX ? 1 : -1;
-        e.y = e.y0 - 8.0 * a + 0.1 * a * a;
+        e.y = e.y0 - 8.0 * a + TimesSquare(0.1, a);
         if (a % 4 == 0) {
             RequestSound(kSoundVolleyB);
             const int32_t k = e.step;

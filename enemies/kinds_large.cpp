@@ -4,10 +4,12 @@
 #include <span>
 
 #include "enemies/kind_scripts.h"
+#include "enemies/script_helpers.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/square.h"
 #include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/enemy_bullet.h"
@@ -26,21 +28,12 @@ const int32_t MidbossShotTypes[4] = {36, 0, 153, 157};
 
 namespace {
 
+using kind_script::Cx;
+using kind_script::kMiddleX;
+using kind_script::LevelSpeed;
+using kind_script::Yk;
+
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kCentreLine = 322;
-
-int32_t Cx(const CEnemy& e) {
-    return Trunc(e.x + e.halfW);
-}
-
-int32_t Yk(const CEnemy& e, double k) {
-    return Trunc(e.y + k);
-}
-
-// Speeds grow by 1.5 a difficulty level; the pools take them as f32.
-float LevelSpeed(double base) {
-    return static_cast<float>(1.5 * g_nLevel + base);
-}
 
 // The exhaust glow behind the big hulls.
 void Trail(const CEnemy& e) {
@@ -75,9 +68,11 @@ void SparkRing(const CEnemy& e, std::span<const int32_t> dxs) {
     }
 }
 
-// The hull trembles while a beam burns: up by d every third frame, down by d/2 otherwise.
+// The hull trembles while a beam burns: down by d every third frame (y grows upward), up by
+// d/2 otherwise, the sum worked in single precision.
 void Shake(CEnemy& e, float d) {
-    e.y += e.age % 3 == 0 ? -d : d / 2;
+    const float y = static_cast<float>(e.y);
+    e.y = e.age % 3 == 0 ? y - d : y + d / 2;
 }
 
 // Two fans of turned bullets from either side of the centre, weaving as the count steps on.
@@ -296,7 +291,7 @@ void MidbossScript(CEnemy& e, bool five) {
     e.vy = 0;
     static constexpr int32_t kSpark[1] = {-20};
     if (a <= 104) {
-        e.y = e.y0 - 8 * a + 0.05 * (a * a);
+        e.y = e.y0 - 8 * a + TimesSquare(0.05, a);
     } else if (a <= 139) {
         return;
     } else if (a <= 199) {
@@ -360,7 +355,7 @@ void MidbossScript(CEnemy& e, bool five) {
             Beam(Cx(e), Yk(e, 70), 1.0, r % 2 + 1);
         }
     } else if (a <= 1299) {
-        e.vx = ((kCentreLine - e.halfW) - e.x) * 0.01;
+        e.vx = ((kMiddleX - e.halfW) - e.x) * 0.01;
         e.vy = 0.5;
     } else if (a <= 1399) {
         SweepVolley(e);
@@ -552,19 +547,20 @@ void ActKind36(CEnemy& e) {
         const int32_t t = a - 520;
         e.vy = std::sin(DegToRad(2 * a));
         LaserFlare(e, t);
+        // The lasers burn only while the hull slides; the window's last twenty frames are quiet.
         if (26 <= t && t < 260) {
             const double s = std::min(0.1 * (t - 25), 2.0);
             if (e.x > 154) e.x -= s;
+            TwinLasers(e, t);
         }
-        TwinLasers(e, t);
     } else if (a <= 969) {
-        e.x += ((kCentreLine - e.halfW) - e.x) / 60;
+        e.x += ((kMiddleX - e.halfW) - e.x) / 60;
         e.vy = std::sin(DegToRad(2 * a));
         Ship2VolleyF(e);
     } else if (a <= 999) {
         Ship2VolleyF(e);
     } else if (a <= 1049) {
-        e.vx = ((kCentreLine - e.halfW) - e.x) / 40;
+        e.vx = ((kMiddleX - e.halfW) - e.x) / 40;
         e.vy = 0.5;
     } else if (a <= 1149) {
         LaserFlare(e, a - 1050);
@@ -592,7 +588,7 @@ void ActKind43(CEnemy& e) {
     e.vx = 0;
     e.vy = 0;
     if (a <= 104) {
-        e.y = e.y0 - 9 * a + 0.05 * (a * a);
+        e.y = e.y0 - 9 * a + TimesSquare(0.05, a);
     } else if (a <= 199) {
         Kind43Opening(e);
     } else if (a <= 299) {
@@ -661,7 +657,7 @@ void ActKind42(CEnemy& e) {
     e.sub.dy = 146;
     int32_t& theta = e.sub.angle;
     if (a <= 104) {
-        e.y = e.y0 - 8 * a + 0.05 * (a * a);
+        e.y = e.y0 - 8 * a + TimesSquare(0.05, a);
         theta = 0;
     } else if (a <= 139) {
         return;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "enemies/enemy.h"
+#include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/trunc.h"
 #include "shooting/effect.h"
@@ -14,8 +15,26 @@
 // and the large bullet thrown from a point toward the ship.
 namespace kind_script {
 
+// The field's middle column: scripts mirror their moves about it and turn toward the nearer
+// side by it.
+inline constexpr double kMiddleX = 322;
+
 inline double CentreX(const CEnemy& e) {
     return e.x + e.halfW;
+}
+
+// Speeds grow by 1.5 a difficulty level; the pools take them as f32.
+inline float LevelSpeed(double base) {
+    return static_cast<float>(1.5 * g_nLevel + base);
+}
+
+// The centre line and a height k above the enemy, as the whole numbers the firing and effect
+// calls take.
+inline int32_t Cx(const CEnemy& e) {
+    return Trunc(e.x + e.halfW);
+}
+inline int32_t Yk(const CEnemy& e, double k) {
+    return Trunc(e.y + k);
 }
 
 // An engine puff on the back ring: image 8 with the given second image and extra parameter.

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "enemies/kind_scripts.h"
+#include "enemies/script_helpers.h"
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
@@ -12,21 +13,16 @@
 
 namespace {
 
-constexpr int32_t kStageWithSecondPart = 4;
-constexpr double kMirrorX = 322;
+using kind_script::CentreX;
+using kind_script::EnginePuff;
+using kind_script::kMiddleX;
+using kind_script::LevelSpeed;
 
-double CentreX(const CEnemy& e) {
-    return e.x + e.halfW;
-}
+constexpr int32_t kStageWithSecondPart = 4;
 
 // The usual trail puff behind an engine.
 void Puff(double px, double py) {
-    g_EffectMannager.AddBackEx(Trunc(px), Trunc(py), 8, 12, 0, 0, 0, 1);
-}
-
-// Speeds grow by 1.5 a difficulty level; the pool takes them as f32.
-float LevelSpeed(double base) {
-    return static_cast<float>(1.5 * g_nLevel + base);
+    EnginePuff(px, py, 12, 0);
 }
 
 void BatShot(CEnemy& e) {
@@ -68,7 +64,7 @@ void BatScript(CEnemy& e) {
         e.frameX = a % 8 > 3 ? 45 : 0;
     }
     if (a == 20) {
-        if (e.x > kMirrorX) e.side = -1;
+        if (e.x > kMiddleX) e.side = -1;
         BatShot(e);
         e.pause = Rand() % 7 * 6;
     }
@@ -86,7 +82,7 @@ void Zako7Script(CEnemy& e) {
     const int32_t a = e.age;
     Puff(CentreX(e) - 30, e.y + 10);
     e.vx = e.p2 - a / 4.0;
-    if (e.x0 >= kMirrorX) e.vx = -e.vx;
+    if (e.x0 >= kMiddleX) e.vx = -e.vx;
     if (a <= 40) e.vy = e.p1 + 5;
     if (a > 40) {
         e.vx = 0;

@@ -5,6 +5,7 @@
 #include "engine/angle.h"
 #include "engine/game_state.h"
 #include "engine/requests.h"
+#include "engine/square.h"
 #include "shooting/fire.h"
 
 using kind_script::CentreX;
@@ -15,7 +16,7 @@ namespace {
 
 // The braking drop: fast at first, at rest at age 40.
 double EntryY(const CEnemy& e) {
-    return e.y0 - 8 * e.age + 0.1 * e.age * e.age;
+    return e.y0 - 8 * e.age + TimesSquare(0.1, e.age);
 }
 
 // Kinds 23 and 21: the kind-21 stand-in fires quieter, slower and without its large bullet.

@@ -57,9 +57,9 @@ struct FireGradient {
 };
 const FireGradient kFire;
 
-// The laser colour's gradient has twelve entries for a beam up to 14 wide. The 14 slots map
-// onto them shifted by one, so the widest span repeats the edge colour at both ends and no
-// slot reads past the twelve.
+// The laser colour's gradient has twelve entries for a beam up to 14 wide. Slot k takes entry
+// k, and the two slots past the twelfth take the last one, so the widest span ends in the edge
+// colour twice on its right and no slot reads past the twelve.
 void ColourGradient(const CELazer& l, uint32_t out[kBeamWidth]) {
     uint32_t defined[12];
     for (int32_t j = 1; j <= 6; ++j) {
@@ -67,7 +67,7 @@ void ColourGradient(const CELazer& l, uint32_t out[kBeamWidth]) {
             Rgb(Cap255(l.red * j), Cap255(l.green * j), Cap255(l.blue * j));
     }
     for (int32_t k = 0; k < kBeamWidth; ++k)
-        out[k] = defined[std::clamp(k - 1, 0, 11)];
+        out[k] = defined[std::min(k, 11)];
 }
 
 // The fire gradient as a one-row strip for the beam drawer; made once.
@@ -345,6 +345,8 @@ void CELazer::Draw(int32_t i) {
             return;
         case 7: {
             const int32_t a = std::clamp(r.a, 0, kThunderTop);
+            // b = 1 asks for the fixed fourth cell; only the flickering cells draw a number,
+            // so such a record leaves the random sequence alone.
             const int32_t cell = r.b == 1 ? 3 : Rand() % 3;
             g_EffectMannager.AddMidCell(r.x, static_cast<int32_t>(int64_t{r.y} - a), 8,
                                         kThunderImage, 0, 0, cell, 1, kThunderTop - a, a);

@@ -6,6 +6,7 @@
 #include "engine/angle.h"
 #include "engine/random.h"
 #include "engine/requests.h"
+#include "engine/square.h"
 #include "engine/trunc.h"
 #include "shooting/effect.h"
 #include "shooting/emitter.h"
@@ -453,7 +454,7 @@ void CMissile::SizedBomb() {
         }
         hitsLeft = 4;
     }
-    vy = 12 + 0.01 * static_cast<double>(age) * static_cast<double>(age);
+    vy = 12 + TimesSquare(0.01, age);
     x += vx;
     y -= vy;
     if (y + h < 0) {

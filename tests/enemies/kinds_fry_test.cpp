@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/requests.h"
+#include "shooting/effect.h"
 #include "shooting/enemy_laser.h"
 #include "tests/enemies/enemy_fixture.h"
 
@@ -283,6 +284,80 @@ TEST_F(FryTest, FallingFryAndGunships) {
         Run(k10, 130);
         EXPECT_EQ(k10.param3, x < 200 ? 1 : -1);
         EXPECT_EQ(k10.vx > 0, x < 200);
+    }
+}
+
+TEST_F(FryTest, CurvesSquareTheAgeBeforeScaling) {
+    // c a^2 with the square taken first, worked by hand from each script's curve.
+    const struct {
+        int32_t stage;
+        int32_t kind;
+        int32_t y;
+        int32_t p1;
+        int32_t p2;
+        int32_t age;
+        double CFlingObject::*field;
+        double expected;
+    } rows[] = {
+        {1, 39, 470, 0, 0, 9, &CEnemy::vy, 0.32400000000000001},   // 0.004 * 81
+        {1, 4, 470, 0, 0, 15, &CEnemy::vy, 0.90000000000000002},   // 0.004 * 225
+        {1, 11, 470, 0, 0, 30, &CEnemy::vy, 3.6000000000000001},   // 0.004 * 900
+        {1, 10, 480, 0, 0, 48, &CEnemy::y, 326.39999999999998},    // 96 + 0.1 * 2304
+        {1, 32, 30, 20, 56, 21, &CEnemy::x, 267.16000000000003},   // 373 - 0.24 * 441
+        {2, 26, 30, 20, 56, 21, &CEnemy::x, 267.16000000000003},   // the same swoop
+        {2, 26, 30, 20, 56, 243, &CEnemy::y, 136.98000000000002},  // 100 + 0.02 * 1849
+        {1, 34, 30, 20, 56, 104, &CEnemy::y, 157.59999999999999},  // 100 + 0.1 * 576
+        {1, 28, 480, 0, 0, 24, &CEnemy::y, 307.19999999999999},    // 192 + 0.2 * 576
+        {1, 23, 480, 0, 0, 48, &CEnemy::y, 326.39999999999998},    // 96 + 0.1 * 2304
+        {5, 12, 480, 0, 0, 34, &CEnemy::vy, 5.355999999999999},    // 4.2 + 0.001 * 1156
+    };
+    for (const auto& row : rows) {
+        g_nStage = row.stage;
+        CEnemy e;
+        e.Set(100, row.y, row.kind, 0, 0, row.p1, row.p2);
+        Run(e, row.age);
+        ASSERT_EQ(e.age, row.age) << row.kind;
+        EXPECT_EQ(e.*row.field, row.expected) << row.kind << " at " << row.age;
+    }
+}
+
+TEST_F(FryTest, ExhaustSparksStandOffTheirOwnWholeX) {
+    // Pods: 10 right of the whole part of x; kind 8: the whole part of x + 10.
+    const struct {
+        int32_t stage;
+        int32_t kind;
+        int32_t age;
+        double sparkX;
+    } rows[] = {{1, 27, 4, 7}, {3, 40, 40, 7}, {1, 8, 4, 6}};
+    for (const auto& row : rows) {
+        g_nStage = row.stage;
+        CEnemy e;
+        e.Set(0, 300, row.kind, 0, 0, 300, 0);
+        e.x = -3.5;
+        Run(e, row.age);
+        const CEffect& spark = g_EffectMannager.back[g_EffectMannager.backIndex];
+        EXPECT_EQ(spark.kind, 17) << row.kind;
+        EXPECT_EQ(spark.x, row.sparkX) << row.kind;
+    }
+}
+
+TEST_F(FryTest, Kind35FiresItsEarlyPairsOnlyWhileBraking) {
+    // Level 2: a + p1 of 20, 24, 60 or 64 fires a pair only while a < p1; a = 30 is the stay's
+    // aimed fan pair.
+    g_nLevel = 2;
+    const struct {
+        int32_t p1;
+        std::vector<int32_t> firingAges;
+    } rows[] = {{40, {20, 24}}, {10, {30}}};
+    for (const auto& row : rows) {
+        CEnemy e;
+        e.Set(300, 470, 35, 0, 0, row.p1, 0);
+        const std::vector<int32_t> fired = Run(e, 59);
+        std::vector<int32_t> ages;
+        for (size_t i = 0; i < fired.size(); ++i) {
+            if (fired[i] != 0) ages.push_back(static_cast<int32_t>(i) + 1);
+        }
+        EXPECT_EQ(ages, row.firingAges) << row.p1;
     }
 }
 

@@ -101,24 +101,47 @@ TEST_F(KindsLargeTest, Ship2TrailsLasersAndSlide) {
         const int32_t trails = Step(e);
         const bool dark = (a >= 70 && a <= 79) || (a >= 500 && a <= 519) || a >= 1300;
         EXPECT_EQ(trails, dark && a < 1400 ? 0 : 1) << a;
-        if (a == 165) {
-            EXPECT_EQ(g_ELazer.count, 0);
-        }
+        // Two lasers at 166..279, 546..779 and 1076..1149; none while the slide is over.
+        const bool lit =
+            (a >= 166 && a <= 279) || (a >= 546 && a <= 779) || (a >= 1076 && a <= 1149);
+        EXPECT_EQ(g_ELazer.count, lit ? 2 : 0) << a;
         if (a == 166 || a == 1076) {
             ASSERT_EQ(g_ELazer.count, 2);
             EXPECT_EQ(g_ELazer.records[0].kind, 7);
-            EXPECT_EQ(g_ELazer.records[0].a, 30 * 26);
+            EXPECT_EQ(g_ELazer.records[0].a, 780);
             EXPECT_EQ(g_ELazer.records[1].x, g_ELazer.records[0].x - 105);
         }
-        if (a == 779) xAt779 = e.x;
-        if (a == 799) {
-            EXPECT_EQ(g_ELazer.records[0].a, 30 * 279);
+        if (a == 779) {
+            xAt779 = e.x;
+            EXPECT_EQ(g_ELazer.records[0].a, 7770);
         }
     }
     // The slide stops once past 154 and does not go on after its window.
     EXPECT_LE(xAt779, 154);
     EXPECT_GT(xAt779, 152);
     EXPECT_EQ(e.vy, -3);
+}
+
+TEST_F(KindsLargeTest, BeamShakeIsWorkedInSinglePrecision) {
+    // From y 300.3: down by d at age 315, up by d/2 at 316, each sum rounded to a float.
+    const struct {
+        int32_t kind;
+        double at315;
+        double at316;
+    } rows[] = {{31, 298.29998779296875, 299.29998779296875},
+                {0, 298.29998779296875, 299.29998779296875},
+                {43, 298.29998779296875, 299.29998779296875},
+                {42, 296.29998779296875, 298.29998779296875}};
+    for (const auto& row : rows) {
+        CEnemy e;
+        e.Set(130, 480, row.kind, 0, 0, 0, 0);
+        RunTo(e, 314);
+        e.y = 300.3;
+        Step(e);
+        EXPECT_EQ(e.y, row.at315) << row.kind;
+        Step(e);
+        EXPECT_EQ(e.y, row.at316) << row.kind;
+    }
 }
 
 TEST_F(KindsLargeTest, Kind0DrawOrderBeamFadeAndOrbitVolleys) {

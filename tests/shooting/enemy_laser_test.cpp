@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <vector>
 
 #include "engine/random.h"
 #include "shooting/effect.h"
@@ -107,14 +108,25 @@ TEST_F(EnemyLasers, StraightBeamRunsDownAndHitsOnlyOnTheHitPointsRow) {
     EXPECT_EQ(LitColumns(400 - 300).first, -1);
 }
 
-TEST_F(EnemyLasers, WidestSpanReadsOnlyTheTwelveGradientEntries) {
+TEST_F(EnemyLasers, GradientSlotKTakesEntryKUpToTheTwelfth) {
     g_ELazer.SetColor(10, 20, 30);
     DrawOne(300, 400, 2, 300, 0, 0, 0, 0);
-    // 13 wide: the edge colour repeats once on the left, the middle entry pair stays whole.
-    const int32_t steps[13] = {1, 1, 2, 3, 4, 5, 6, 6, 5, 4, 3, 2, 1};
-    for (int32_t k = 0; k < 13; ++k) {
-        const uint32_t j = static_cast<uint32_t>(steps[k]);
-        EXPECT_EQ(Pixel(294 + k, 140), (10 * j) << 16 | (20 * j) << 8 | 30 * j) << k;
+    // Slot k takes entry min(k, 11): the 13-wide span (slots 0..12) repeats the edge colour on
+    // the right; the 2-wide span of step 40 (slots 6, 7) takes the middle and the one after.
+    const struct {
+        int32_t row;
+        int32_t left;
+        std::vector<uint32_t> times;
+    } spans[] = {{140, 294, {1, 2, 3, 4, 5, 6, 6, 5, 4, 3, 2, 1, 1}}, {360, 299, {6, 5}}};
+    for (const auto& span : spans) {
+        EXPECT_EQ(LitColumns(span.row).second - LitColumns(span.row).first + 1,
+                  static_cast<int32_t>(span.times.size()));
+        for (size_t k = 0; k < span.times.size(); ++k) {
+            const uint32_t j = span.times[k];
+            EXPECT_EQ(Pixel(span.left + static_cast<int32_t>(k), span.row),
+                      (10 * j) << 16 | (20 * j) << 8 | 30 * j)
+                << span.row << " " << k;
+        }
     }
 }
 

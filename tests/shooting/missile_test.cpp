@@ -276,6 +276,11 @@ TEST_F(Missiles, SizedBombPicksItsSideAndFallsEverFaster) {
         EXPECT_DOUBLE_EQ(m.y, 400 - 12.01) << c.hitX;
         EXPECT_EQ(m.hitsLeft, 4);
     }
+    // At age 41 it falls 12 + 0.01 x 1681, the square taken first.
+    CMissile& late = LaunchSized(300, 400, 1, 6);
+    late.age = 40;
+    Frame();
+    EXPECT_EQ(late.vy, 28.809999999999999);
     g_MissileMannager.Init();
     g_Player.hitX = 300;
     LaunchSized(300, 400, 1, 6);
