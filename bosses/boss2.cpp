@@ -429,6 +429,8 @@ void CBoss2::Attack3() {
                 RequestSound(kSoundVolleyB);
                 g_EffectMannager.AddMidEx(Trunc(cx + o), Trunc(y), 2, 12, 0, 0, 0, 1);
             }
+            // The aimed shot belongs to every even frame; only the sound and the muzzle flash
+            // wait for every tenth.
             FireFanAt(emitter, Trunc(cx + o), Trunc(y + 10), 120, 1, Speed(1.5 * level + 8), 20, px,
                       py);
         }
@@ -478,8 +480,9 @@ void CBoss2::Attack3() {
             x += 0.5;
             y += 0.2;
         }
+        // The missiles leave from where this frame's drift has put the boss.
         if (t == 620 || t == 720) {
-            const int32_t mx = Trunc(cx - 40);
+            const int32_t mx = Trunc(x + hotX - 40);
             const int32_t my = Trunc(y + 10);
             g_MissileMannager.Shoot(mx, my, 2, 3, 10, 135);
             g_MissileMannager.Shoot(mx, my, 2, 3, 12, 105);
@@ -527,10 +530,10 @@ void CBoss2::Attack3() {
                 const int32_t s = step - 18;
                 if (step % 22 == 0) RequestSound(kSoundVolleyC);
                 step += 1;
-                for (const int32_t add : {8, 9, 7, 10}) {
-                    const float speed = Speed(1.5 * level + add);
-                    FireAngle(emitter, sx, sy, 40, 187 + 10 * s, speed);
-                    FireAngle(emitter, sx, sy, 40, 353 - 10 * s, speed);
+                // Each angle fires its four speeds before the mirrored angle fires its own.
+                for (const int32_t angle : {187 + 10 * s, 353 - 10 * s}) {
+                    for (const int32_t add : {8, 9, 7, 10})
+                        FireAngle(emitter, sx, sy, 40, angle, Speed(1.5 * level + add));
                 }
             }
             g_EffectMannager.AddFrontEx(Trunc(cx - 22), Trunc(y - 25), 8, 8, 0, 0, 0, 1);

@@ -50,7 +50,8 @@ void ChargeEffects(int32_t bx, int32_t by) {
 }
 
 // Eight rounds of paired spray about two axes: each round draws its speed, then each bullet
-// its own jitter.
+// its own jitter. A mirrored pair draws one jitter: the second bullet flies the mirror image of
+// the first about the axis and has no jitter of its own.
 void Spray(CEmitter& e, int32_t sx, int32_t sy, double base, int32_t spread, int32_t axisA,
            int32_t axisB, bool mirrored) {
     for (int32_t round = 0; round < 8; ++round) {
@@ -280,6 +281,7 @@ void CBoss3::Attack1(int32_t f) {
             g_EffectMannager.AddBackEx(Trunc(cx - 40), Trunc(y + 140), 8, 7, 0, 0, 0, 1);
         if (Within(f, 421, 499))
             g_EffectMannager.AddMidEx(Trunc(cx - 40), Trunc(y + 40), 8, 7, 0, 0, 0, 1);
+        // The gunship's killer shots fly at angle 0, as no other heading is given for them.
         if (f == 420) {
             RequestSound(kSoundBlastLarge);
             frameRow = 3;
@@ -317,6 +319,7 @@ void CBoss3::Attack1(int32_t f) {
                 g_KillerShotMannager.Shoot(Trunc(cx - 70), Trunc(y + 80), 1, 1, level + 14, 0);
             }
         }
+        // The missiles run through the whole window, not only while the killer shots fly.
         if (f % 6 == 0) {
             const int32_t angle = Rand() % 180 + 90;
             const double speed = (Rand() % 40 - 20) * 0.1 + 8;
@@ -337,6 +340,7 @@ void CBoss3::Attack1(int32_t f) {
                 g_EffectMannager.AddFrontEx(Trunc(cx - 35), Trunc(y + 80), 8, 22, 0, 0, 0, 1);
                 g_EffectMannager.AddFrontEx(Trunc(cx - 5), Trunc(y + 80), 8, 22, 0, 0, 0, 1);
             }
+            // The charge and the fans belong to the firing barrel, so they wait for frame 1401.
             if (f % 6 == 0) ChargeEffects(Trunc(cx), Trunc(y + 80));
             if (f % 24 == 0) {
                 const int32_t sx = Trunc(cx - 10);
@@ -463,6 +467,7 @@ void CBoss3::Attack2(int32_t f) {
             }
         }
     }
+    // Glow, spray and cross come together, and only on multiples of 16.
     if (Within(f, 500, 599) && f % 16 == 0) {
         g_EffectMannager.AddMidEx(Trunc(cx + 30), Trunc(cy + 40), 2, 12, 0, 0, 0, 1);
         const auto s = static_cast<int32_t>(std::floor((f - 600) / 16.0));
@@ -528,7 +533,7 @@ void CBoss3::Attack3(int32_t f) {
         y += f % 3 == 0 ? -4 : 2;
         g_KillerShotMannager.Shoot(Trunc(x + hotX - 110), Trunc(y - 250), 2, 2, 0, 0);
     };
-    // Four pairs of type-157 streams from the wings, mirrored about the centre.
+    // Four type-157 streams from the right wing, then their mirror images from the left.
     const auto wings = [&](int32_t first, const int32_t(&right)[4], const int32_t(&left)[4]) {
         if ((f - first) % 20 == 0) {
             step += 1;
@@ -539,11 +544,10 @@ void CBoss3::Attack3(int32_t f) {
         const int32_t c = step;
         const float speed = Speed(1.5 * level + 9);
         const int32_t sy = Trunc(y + 160);
-        for (int32_t k = 0; k < 4; ++k) {
-            const int32_t dx = 170 - 40 * k;
-            FireAngle(emitter, Trunc(cx + dx), sy, 157, right[k] + 35 * c, speed);
-            FireAngle(emitter, Trunc(cx - dx), sy, 157, left[k] - 35 * c, speed);
-        }
+        for (int32_t k = 0; k < 4; ++k)
+            FireAngle(emitter, Trunc(cx + (170 - 40 * k)), sy, 157, right[k] + 35 * c, speed);
+        for (int32_t k = 0; k < 4; ++k)
+            FireAngle(emitter, Trunc(cx - (170 - 40 * k)), sy, 157, left[k] - 35 * c, speed);
     };
 
     if (Within(f, 0, 399)) {
@@ -554,6 +558,7 @@ void CBoss3::Attack3(int32_t f) {
             if (f == 202) RequestSound(kSoundLaunch);
             beam();
         }
+        // One spark a frame falls from the top of the field at 6 pixels a frame.
         if (Within(f, 221, 329))
             g_EffectMannager.AddFrontEx(134 + Rand() % 376, 470, 17, 22, 0, 6, 0, 1);
     }
@@ -605,14 +610,14 @@ void CBoss3::Attack3(int32_t f) {
         static constexpr int32_t kDrift[4] = {32000, 32000, 38400, 43520};
         static constexpr int32_t kLength[4] = {60, 70, 80, 80};
         const int32_t sy = Trunc(y + 150);
-        for (int32_t k = 0; k < 4; ++k) {
-            const int32_t a = std::clamp(30 * (t - 10 * k), 0, 600);
-            const int32_t b = std::max(20 * (t - 30 - 10 * k), 0);
-            const int32_t dx = 110 - 20 * k;
-            g_ELazer.Add(Trunc(cx + dx), sy, 10, 10, 2, 0, 0, a, kDrift[k], b, 256 * laserSeed[k],
-                         kLength[k]);
-            g_ELazer.Add(Trunc(cx - dx), sy, 10, 10, 2, 0, 0, a, -kDrift[k], b, -256 * laserSeed[k],
-                         kLength[k]);
+        // The right four first, then their mirror images on the left.
+        for (const int32_t side : {1, -1}) {
+            for (int32_t k = 0; k < 4; ++k) {
+                const int32_t a = std::clamp(30 * (t - 10 * k), 0, 600);
+                const int32_t b = std::max(20 * (t - 30 - 10 * k), 0);
+                g_ELazer.Add(Trunc(cx + side * (110 - 20 * k)), sy, 10, 10, 2, 0, 0, a,
+                             side * kDrift[k], b, side * 256 * laserSeed[k], kLength[k]);
+            }
         }
         if (t == 50) {
             for (int32_t i = 0; i < 5; ++i) {
@@ -628,6 +633,7 @@ void CBoss3::Attack3(int32_t f) {
             FireBigFanAt(emitter, sx, sy2, 19, 1, Speed(1.5 * level + 7.5), 0, px, py);
         }
     }
+    // work3 is the second counter that pushes the two fans apart.
     if (Within(f, 1600, 1899)) {
         if (f == 1600) work3 = 0;
         if (f % 4 == 0) {

@@ -153,7 +153,8 @@ void CBossB::Attack1() {
         x -= (x - (644 - w) / 2) * kGlide;
         y -= (y - 340) * kGlide;
         step = 0;
-        if (t == 30) g_EffectMannager.AddMidEx(Trunc(cx), Trunc(y), 2, 1, 0, 0, 0, 1);
+        // The flash marks where the glide has just taken the boss.
+        if (t == 30) g_EffectMannager.AddMidEx(Trunc(x + hotX), Trunc(y), 2, 1, 0, 0, 0, 1);
         if (t < 40) frameCol = 1;
     }
     if (Within(t, 100, 299)) {
@@ -187,6 +188,7 @@ void CBossB::Attack1() {
                 const int32_t r2 = Rand() % 20;
                 g_EBMannager.ShootBig(columnB - 25, 9, 14, Speed(r2 * 0.1 - 1 - 1), -14.5f);
             }
+            // The downward fan keeps time with the columns: it fires only while they rise.
             if (t % 8 == 0) {
                 if (step > 10) step = 0;
                 FireFan(emitter, Trunc(cx - 8), Trunc(y), 36, 270, Speed(1.5 * level + 10), 2,

@@ -337,9 +337,11 @@ TEST_F(BossB23Test, Boss3ChildrenAndLaserSeeds) {
     boss.Act();
     EXPECT_EQ(child.alive, 0);
 
-    // The third phase's lasers: eight seeds, the left four mirroring the right.
+    // The third phase's lasers: eight seeds; the right four at X + 110, 90, 70, 50 come first,
+    // then the left four mirroring them. X = 120 + 199.
     At(boss, 0, 120, 300, 1200);
     boss.w = 398;
+    boss.hotX = 199;
     SeedRand(7);
     std::vector<int32_t> seeds;
     for (int k = 0; k < 8; ++k)
@@ -349,13 +351,73 @@ TEST_F(BossB23Test, Boss3ChildrenAndLaserSeeds) {
     boss.Act();
     EXPECT_EQ(std::vector<int32_t>(boss.laserSeed, boss.laserSeed + 8), seeds);
     ASSERT_EQ(g_ELazer.count, 8);
+    const int32_t rightX[4] = {429, 409, 389, 369};
     for (int k = 0; k < 4; ++k) {
-        const LaserRecord& right = g_ELazer.records[2 * k];
-        const LaserRecord& left = g_ELazer.records[2 * k + 1];
+        const LaserRecord& right = g_ELazer.records[k];
+        const LaserRecord& left = g_ELazer.records[4 + k];
+        EXPECT_EQ(right.x, rightX[k]) << k;
+        EXPECT_EQ(left.x, 638 - rightX[k]) << k;
         EXPECT_EQ(right.d, 256 * seeds[k]);
         EXPECT_EQ(left.d, -right.d);
         EXPECT_EQ(left.b, -right.b);
-        EXPECT_EQ(right.x + left.x, 2 * static_cast<int32_t>(boss.x + boss.hotX)) << k;
+    }
+}
+
+// Each frame runs its clauses in their written order: a move before a shot moves the muzzle,
+// and the right-hand streams fire before their mirror images.
+TEST_F(BossB23Test, ClausesRunInWrittenOrder) {
+    // Bonus boss, t = 30: the glide (x 311 -> 310) comes before the flash at (X, y).
+    CBossB bossB;
+    At(bossB, 1, 311, 340, 30);
+    bossB.Act();
+    const CEffect& flash = g_EffectMannager.mid[g_EffectMannager.midIndex];
+    EXPECT_EQ(flash.x, 360);
+    EXPECT_EQ(flash.y, 340);
+
+    // Stage-2 boss, third phase (hot spot 34, 35): the drift comes before the missiles from
+    // (X - 40, y + 10). 620: x 302 -> 301; 720: (302.5, 250) -> (303, 250.2).
+    CBoss2 boss2;
+    const struct {
+        int32_t t;
+        double x;
+        int32_t missileX;
+    } drifts[] = {{620, 302, 295}, {720, 302.5, 297}};
+    for (const auto& c : drifts) {
+        At(boss2, 0, c.x, 250, c.t);
+        g_MissileMannager.Init();
+        boss2.Act();
+        EXPECT_EQ(g_MissileMannager.missiles[0].x, c.missileX) << c.t;
+        EXPECT_EQ(g_MissileMannager.missiles[0].y, 260) << c.t;
+    }
+
+    // Stage-2 boss, t = 892 (d = 42) with V = 18: two type-80 bullets, then s = 1: angle 197
+    // at the speeds 8, 9, 7, 10, then angle 343 at the same four.
+    At(boss2, 0, 300, 250, 892);
+    boss2.step = 18;
+    g_EBMannager.Init();
+    boss2.Act();
+    const double speeds[8] = {8, 9, 7, 10, 8, 9, 7, 10};
+    for (int i = 0; i < 8; ++i) {
+        const CEBullet& b = g_EBMannager.bullets[22 + i];
+        EXPECT_EQ(b.kind, 40);
+        EXPECT_NEAR(std::hypot(b.vx, b.vy), speeds[i], 1e-5) << i;
+        EXPECT_EQ(b.vx < 0, i < 4) << i;
+    }
+
+    // Stage-3 boss, third phase, f = 504 (X = 319, c = 0): type-157 bullets from X + 170, 130,
+    // 90, 50 at 195, 185, 175, 165, then from X - 170, ... at 345, 355, 365, 375.
+    CBoss3 boss3;
+    At(boss3, 0, 120, 300, 504);
+    boss3.w = 398;
+    boss3.hotX = 199;
+    g_EBMannager.Init();
+    boss3.Act();
+    const int32_t wingX[8] = {489, 449, 409, 369, 149, 189, 229, 269};
+    const int32_t wingAngle[8] = {195, 185, 175, 165, 345, 355, 365, 375};
+    for (int i = 0; i < 8; ++i) {
+        const CEBullet& b = g_EBMannager.bullets[20 + i];
+        EXPECT_EQ(b.x, wingX[i]) << i;
+        EXPECT_NEAR(b.vx, std::cos(wingAngle[i] * M_PI / 180) * 9, 1e-5) << i;
     }
 }
 
