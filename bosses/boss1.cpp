@@ -57,26 +57,16 @@ constexpr Sweep kMiddleSweep[kLasers] = {
 void CBoss1::Init() {
     aimX = 0;
     aimY = 0;
-    Reset();
-    phasesLeft = 1;
-    phaseCount = 1;
-    x = 180;
-    y = 480;
-    hp = kPhaseHp;
-    phaseHp = kPhaseHp;
+    StartSetUp(1, kPhaseHp, 180, 480);
     g_pBossImage1->LoadCompressed("img/bs1-1");
     g_pBossImage2->LoadCompressed("img/bs1-2");
     g_pBossImage = g_pBossImage1;
-    w = kBody;
-    h = kBodyH;
-    hotX = 176;
-    hotY = 150;
+    SetBody(kBody, kBodyH, 176, 150);
     shotBoxHalfW = 100;
     shotBoxHigh = h;
     shotBoxLow = 70;
     g_ELazer.SetColor(50, 80, 250);
-    for (CImageShooting& image : g_pBossPartsImage)
-        image.Create(1, 1);
+    HideBossPartsImages();
 }
 
 void CBoss1::Act() {

@@ -61,14 +61,8 @@ void TwinStreams(int32_t sx, int32_t sy, int32_t type, int32_t level, int32_t le
 }  // namespace
 
 void CBoss2::Init() {
-    Reset();
-    hp = kPhaseHp;
-    phaseHp = kPhaseHp;
-    x = 160;
-    y = -262;
+    StartSetUp(2, kPhaseHp, 160, -262);
     work3 = 0;
-    phasesLeft = 2;
-    phaseCount = 2;
     g_pBossImage1->LoadCompressed("img/bs2-1");
     g_pBossImage2->LoadCompressed("img/bs2-2");
     g_pBossImage3->LoadCompressed("img/bs2-3");
@@ -77,10 +71,7 @@ void CBoss2::Init() {
     Boss2Size[0] = {326, 295};
     Boss2Size[1] = {158, 180};
     Boss2Size[2] = {68, 70};
-    w = Boss2Size[0].w;
-    h = Boss2Size[0].h;
-    hotX = 150;
-    hotY = 131;
+    SetBody(Boss2Size[0].w, Boss2Size[0].h, 150, 131);
 }
 
 void CBoss2::Act() {
@@ -91,10 +82,7 @@ void CBoss2::Act() {
     if (dying != 0) return;
     if (phasesLeft == 2) {
         g_pBossImage = g_pBossImage1;
-        w = Boss2Size[0].w;
-        h = Boss2Size[0].h;
-        hotX = w >> 1;
-        hotY = h >> 1;
+        TakeBody(0);
         Attack1();
         frameCol = 0;
     } else if (phasesLeft == 1) {
@@ -103,24 +91,23 @@ void CBoss2::Act() {
         if (w == Boss2Size[0].w) {
             g_pBossImage = g_pBossImage2;
             x += 100;
-            w = Boss2Size[1].w;
-            h = Boss2Size[1].h;
-            hotX = w >> 1;
-            hotY = h >> 1;
+            TakeBody(1);
         }
         Attack2();
         frameCol = 0;
     } else {
         if (w != Boss2Size[2].w) {
             g_pBossImage = g_pBossImage3;
-            w = Boss2Size[2].w;
-            h = Boss2Size[2].h;
-            hotX = w >> 1;
-            hotY = h >> 1;
+            TakeBody(2);
         }
         Attack3();
     }
     Move();
+}
+
+void CBoss2::TakeBody(int32_t phase) {
+    const Boss2Body& body = Boss2Size[phase];
+    SetBody(body.w, body.h, body.w >> 1, body.h >> 1);
 }
 
 void CBoss2::Move() {

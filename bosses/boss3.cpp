@@ -86,13 +86,7 @@ void Cross(int32_t sx, int32_t sy, double a, double b, double speed) {
 void CBoss3::Init() {
     loops = 0;
     std::fill(std::begin(laserSeed), std::end(laserSeed), 0);
-    Reset();
-    x = 170;
-    y = 480;
-    phaseCount = 2;
-    phasesLeft = 2;
-    hp = kPhaseHp;
-    phaseHp = kPhaseHp;
+    StartSetUp(2, kPhaseHp, 170, 480);
     g_pBossImage1->LoadCompressed("img/bs3-1");
     g_pBossImage2->LoadCompressed("img/bs3-2");
     g_pBossImage3->LoadCompressed("img/bs3-3");
@@ -102,16 +96,10 @@ void CBoss3::Init() {
     Boss3Size[2] = {kFinalW, 316};
     g_pBossEffectImage[2].Load("img/effect-logo5.bmp");
     g_pBossEffectImage[4].Load("img/marduk-cannon3.bmp");
-    g_KillerShotImage[0].Load("img/killershot-boss3-1.bmp");
-    g_KillerShotImage[1].Load("img/killershot-boss3-2.bmp");
-    g_KillerShotImage[2].Load("img/killershot-boss3-3.bmp");
-    KillerShotSizeTable[0] = {160, 160};
-    KillerShotSizeTable[1] = {140, 140};
-    KillerShotSizeTable[2] = {220, 420};
-    w = Boss3Size[0].w;
-    h = Boss3Size[0].h;
-    hotX = 100;
-    hotY = 100;
+    LoadKillerShot(0, "img/killershot-boss3-1.bmp", 160, 160);
+    LoadKillerShot(1, "img/killershot-boss3-2.bmp", 140, 140);
+    LoadKillerShot(2, "img/killershot-boss3-3.bmp", 220, 420);
+    SetBody(Boss3Size[0].w, Boss3Size[0].h, 100, 100);
 }
 
 void CBoss3::Act() {
@@ -132,20 +120,14 @@ void CBoss3::Act() {
     }
     if (phasesLeft == 2) {
         Attack1(phaseFrame);
-        w = Boss3Size[0].w;
-        h = Boss3Size[0].h;
-        hotX = w / 2;
-        hotY = h / 2;
+        TakeBody(0);
         frameCol = 0;
     } else if (phasesLeft == 1) {
         // The width still being the first body's marks the phase's first frame: the core
         // shows in the middle of where the gunship was.
         if (w == Boss3Size[0].w) {
             g_pBossImage = g_pBossImage2;
-            w = Boss3Size[1].w;
-            h = Boss3Size[1].h;
-            hotX = w / 2;
-            hotY = h / 2;
+            TakeBody(1);
             x += Boss3Size[0].w / 2;
         }
         Attack2(phaseFrame);
@@ -162,16 +144,18 @@ void CBoss3::Act() {
         Attack3(phaseFrame);
         if (w != kFinalW) {
             g_pBossImage = g_pBossImage3;
-            w = Boss3Size[2].w;
-            h = Boss3Size[2].h;
-            hotX = w / 2;
-            hotY = h / 2;
+            TakeBody(2);
             x = 120;
             y = 469;
         }
         frameCol = 0;
     }
     Move();
+}
+
+void CBoss3::TakeBody(int32_t phase) {
+    const Boss3Body& body = Boss3Size[phase];
+    SetBody(body.w, body.h, body.w / 2, body.h / 2);
 }
 
 void CBoss3::Move() {

@@ -73,26 +73,15 @@ void SparkRing(bool front, int32_t sx, int32_t sy) {
 void CBossB::Init() {
     columnA = 0;
     columnB = 0;
-    Reset();
-    x = 280;
-    y = 340;
-    hp = kPhaseHp;
-    phaseHp = kPhaseHp;
-    phasesLeft = 1;
-    phaseCount = 1;
+    StartSetUp(1, kPhaseHp, 280, 340);
     g_pBossImage1->LoadCompressed("img/bsb-1");
     g_pBossImage2->LoadCompressed("img/bsb-2");
     g_pBossEffectImage[2].Load("img/effect-logo4.bmp");
     g_pBossEffectImage[4].Load("img/effect-explosion2.bmp");
-    g_KillerShotImage[0].Load("img/killershot-boss4-1.bmp");
-    g_KillerShotImage[1].Load("img/killershot-boss4-1-old.bmp");
-    KillerShotSizeTable[0] = {160, 160};
-    KillerShotSizeTable[1] = {160, 160};
+    LoadKillerShot(0, "img/killershot-boss4-1.bmp", 160, 160);
+    LoadKillerShot(1, "img/killershot-boss4-1-old.bmp", 160, 160);
     g_pBossImage = g_pBossImage1;
-    w = kBodyW;
-    h = kBodyH;
-    hotX = 50;
-    hotY = 39;
+    SetBody(kBodyW, kBodyH, 50, 39);
 }
 
 void CBossB::Act() {
@@ -109,10 +98,7 @@ void CBossB::Act() {
         return;
     }
     g_pBossImage = g_pBossImage2;
-    w = kSmallBody;
-    h = kSmallBody;
-    hotX = 25;
-    hotY = 25;
+    SetBody(kSmallBody, kSmallBody, 25, 25);
     frameCol += 1;
     if (frameCol >= kSmallFrames) frameCol = 0;
     Move();
