@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
@@ -33,12 +34,6 @@ constexpr int32_t kBodyH = 221;
 constexpr double kEase = 0.025;  // share of the distance to the waypoint covered each frame
 constexpr int32_t kLaserPasses = 3;
 constexpr int32_t kLasers = 4;
-
-// The waypoint tables are read flat; a frame count the scripts never reach stays on the last
-// entry instead of reading past the table.
-int32_t Route(const int32_t* table, int32_t count, int32_t i) {
-    return table[std::clamp(i, 0, count - 1)];
-}
 
 // The four lasers of a sweep: the first leg's angle in 1/256 degree, the second leg's, and the
 // first leg's length. The middle pass mirrors the outer two.
@@ -89,8 +84,8 @@ void CBoss1::Move() {
     // A loop frame has set phaseFrame back, but the move still follows this frame's script
     // frame, so the last frames before a loop head for the first entry of the next row.
     const int32_t t = scriptFrame;
-    vx = (Route(Boss1RouteX, kBoss1RouteXCount, 10 * routeRow + (t >> 7)) - x) * kEase;
-    vy = (y - Route(Boss1RouteY, kBoss1RouteYCount, t >> 7)) * kEase;
+    vx = (RouteAt(Boss1RouteX, kBoss1RouteXCount, 10 * routeRow + (t >> 7)) - x) * kEase;
+    vy = (y - RouteAt(Boss1RouteY, kBoss1RouteYCount, t >> 7)) * kEase;
     if (phasesLeft == 1 && (t >> 8) < 3) y += std::sin(DegToRad(t));
     y -= vy;
     x += vx;

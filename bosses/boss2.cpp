@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
@@ -40,13 +41,6 @@ using namespace boss_script;
 constexpr int32_t kLightChild = 9;
 constexpr int32_t kLightMode = 20;
 constexpr double kGlide = 0.025;
-
-// A route read past a row's end takes the next row, as the rows lie one after another; the
-// last entry holds for anything beyond the table.
-int32_t Route(const int32_t (&table)[3][kBoss2RouteSteps], int32_t row, int32_t step) {
-    const int32_t flat = std::clamp(row * kBoss2RouteSteps + step, 0, 3 * kBoss2RouteSteps - 1);
-    return table[flat / kBoss2RouteSteps][flat % kBoss2RouteSteps];
-}
 
 // The turned-bullet pair streams of the third phase.
 void TwinStreams(int32_t sx, int32_t sy, int32_t type, int32_t level, int32_t leftAngle,
@@ -115,8 +109,9 @@ void CBoss2::Move() {
     if (r >= 2) return;
     const int32_t s = phaseFrame >> 7;
     const double k = r == 0 ? 1.0 / 60 : 0.025;
-    vx = (Route(Boss2RouteX, r, s) - x) * k;
-    vy = (y - Route(Boss2RouteY, r, s)) * k;
+    // The first phase's last frames read on into the second phase's row.
+    vx = (RouteAt(Boss2RouteX, r * kBoss2RouteSteps + s) - x) * k;
+    vy = (y - RouteAt(Boss2RouteY, r * kBoss2RouteSteps + s)) * k;
     y -= vy;
     x += vx;
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
@@ -162,9 +163,9 @@ void CBoss3::Move() {
     const int32_t d = phaseCount - phasesLeft;
     if (d != 1) {
         const int32_t row = std::clamp(d, 0, 2);
-        const int32_t i = std::clamp(phaseFrame >> 8, 0, kBoss3RouteSteps - 1);
-        vx = (Boss3RouteX[row][i] - x) * kEase;
-        vy = (y - Boss3RouteY[row][i]) * kEase;
+        const int32_t i = phaseFrame >> 8;
+        vx = (RouteAt(Boss3RouteX[row], kBoss3RouteSteps, i) - x) * kEase;
+        vy = (y - RouteAt(Boss3RouteY[row], kBoss3RouteSteps, i)) * kEase;
     }
     y -= vy;
     x += vx;

@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "enemies/background.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
@@ -44,10 +45,6 @@ constexpr int32_t kPartLimit = 20;
 constexpr double kEase = 1.0 / 35;
 
 constexpr int32_t kKeyMode = 2;
-
-int32_t Route(const int32_t* table, int32_t i) {
-    return table[std::clamp(i, 0, kBoss4RouteCount - 1)];
-}
 
 }  // namespace
 
@@ -182,8 +179,8 @@ void CBoss4::Act() {
 
 void CBoss4::Move() {
     const int32_t i = (phaseCount - phasesLeft) * kBoss4RouteRow + (phaseFrame >> 7);
-    vx = (Route(Boss4RouteX, i) - x) * kEase;
-    vy = (y - Route(Boss4RouteY, i)) * kEase;
+    vx = (RouteAt(Boss4RouteX, kBoss4RouteCount, i) - x) * kEase;
+    vy = (y - RouteAt(Boss4RouteY, kBoss4RouteCount, i)) * kEase;
     y -= vy;
     x += vx;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "enemies/background.h"
 #include "engine/requests.h"
 #include "shooting/effect.h"
@@ -45,10 +46,6 @@ constexpr PhaseBody kBodies[4] = {{395, 445, 197, 222, 445, 300, 445},
                                   {614, 504, 307, 252, -1, 0, 0},
                                   {286, 323, 143, 161, 143, 150, 323},
                                   {100, 100, 50, 50, 50, 0, 100}};
-
-int32_t Route(const int32_t* table, int32_t i) {
-    return table[std::clamp(i, 0, kBoss5RouteCount - 1)];
-}
 
 }  // namespace
 
@@ -130,8 +127,8 @@ void CBoss5::Move() {
     const int32_t row = (phaseCount - phasesLeft) * kBoss5RouteRow;
     const int32_t ix = phasesLeft == 1 ? phaseFrame / 100 : phaseFrame >> 7;
     const int32_t iy = phaseFrame >> 7;
-    vx = (Route(Boss5RouteX, row + ix) - x) * kEase;
-    vy = (y - Route(Boss5RouteY, row + iy)) * kEase;
+    vx = (RouteAt(Boss5RouteX, kBoss5RouteCount, row + ix) - x) * kEase;
+    vy = (y - RouteAt(Boss5RouteY, kBoss5RouteCount, row + iy)) * kEase;
     y -= vy;
     x += vx;
 }

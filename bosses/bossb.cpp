@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
@@ -107,9 +108,9 @@ void CBossB::Act() {
 
 void CBossB::Move() {
     const int32_t r = std::clamp(phaseCount - phasesLeft, 0, 1);
-    const int32_t s = std::clamp(phaseFrame >> 6, 0, kBossBRouteSteps - 1);
-    vx = (BossBRouteX[r][s] - x) * kRouteEase;
-    vy = (y - BossBRouteY[r][s]) * kRouteEase;
+    const int32_t s = phaseFrame >> 6;
+    vx = (RouteAt(BossBRouteX[r], kBossBRouteSteps, s) - x) * kRouteEase;
+    vy = (y - RouteAt(BossBRouteY[r], kBossBRouteSteps, s)) * kRouteEase;
     y -= vy;
     x += vx;
 }

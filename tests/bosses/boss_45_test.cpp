@@ -11,6 +11,7 @@
 #include "bosses/boss_child.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
+#include "engine/check.h"
 #include "engine/requests.h"
 #include "shooting/enemy_laser.h"
 #include "shooting/fire.h"
@@ -233,6 +234,30 @@ TEST_F(Boss45Test, Boss4EruptionDrawsAndColumns) {
         targets.push_back(g_LBMannager.shots[0].p4);
     }
     EXPECT_EQ(targets, (std::vector<int32_t>{460, 360, 260}));
+}
+
+// A waypoint index past the table stops a checked build; release play holds to the last entry.
+TEST_F(Boss45Test, RouteIndexPastTheTable) {
+    const auto far = [](CBoss& boss, int32_t phasesLeft) {
+        At(boss, phasesLeft, 1);
+        boss.phaseFrame = 20000;
+        boss.x = 100;
+        boss.y = 100;
+    };
+#if defined(ZARUNE_CHECKS)
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    far(boss4_, 0);
+    EXPECT_DEATH(boss4_.Move(), "check failed");
+    far(boss5_, 0);
+    EXPECT_DEATH(boss5_.Move(), "check failed");
+#else
+    far(boss4_, 0);
+    boss4_.Move();
+    EXPECT_DOUBLE_EQ(boss4_.vy, (100 - 220) * (1.0 / 35));
+    far(boss5_, 0);
+    boss5_.Move();
+    EXPECT_DOUBLE_EQ(boss5_.vx, (200 - 100) * 0.025);
+#endif
 }
 
 // Every phase runs its whole timeline on the hardest level and loops where it should.
