@@ -14,6 +14,7 @@
 #include "shooting/enemy_laser.h"
 #include "shooting/killer_shot.h"
 #include "shooting/laser_shot.h"
+#include "tests/bosses/boss_window.h"
 #include "tests/enemies/enemy_fixture.h"
 
 namespace {
@@ -148,6 +149,33 @@ TEST_F(BossB23Test, BossBColumnsLightKillerAnglesAndLaserShots) {
     }
 }
 
+// phasesLeft, level, start, t, x, y -> bullets, draws, first x, y, speed, vx, vy, animation.
+TEST_F(BossB23Test, BossBWindowsWithSeedOne) {
+    constexpr double kAny = kAnyVelocity;
+    const double column = std::hypot(2.0, 14.0);
+    const BossWindow rows[] = {
+        // Rising columns from 460 - 5 and 184 - 30: vx (130 % 60) 0.1 - 3, vy -14.
+        {1, 0, 100, 140, 270, 340, 4, 4, 455, 9, column, -2.0, -14, -1},
+        // Aimed bursts, i = 0..3L + 11: two 3-bullet fans and their spreads per i.
+        {1, 0, 410, 410, 270, 340, 78, 96, 300, 380, 11, kAny, kAny, -1},
+        {1, 1, 410, 410, 270, 340, 96, 120, 300, 380, 12.5, kAny, kAny, -1},
+        {1, 2, 410, 410, 270, 340, 114, 144, 300, 380, 14, kAny, kAny, -1},
+        // Second phase at its waypoint (400, 320): i = 0..2L + 11 five-bullet fans.
+        {0, 0, 420, 420, 400, 320, 65, 72, 405, 320, 11, kAny, kAny, -1},
+        {0, 1, 420, 420, 400, 320, 75, 84, 405, 320, 12.5, kAny, kAny, -1},
+        {0, 2, 420, 420, 400, 320, 85, 96, 405, 320, 14, kAny, kAny, -1},
+        // Orbiting bursts at (180, 360), k = 0: X - 25 + int(sin 1518 x 100), i = 0..3L + 11.
+        {0, 0, 1518, 1518, 180, 360, 25, 48, 277, 315, 14, kAny, kAny, -1},
+        {0, 1, 1518, 1518, 180, 360, 31, 60, 277, 315, 16, kAny, kAny, -1},
+        {0, 2, 1518, 1518, 180, 360, 37, 72, 277, 315, 18, kAny, kAny, -1},
+        // Falling columns at (250, 360): from x + 40 with vx (130 % 60) 0.1 - 3, vy 14.
+        {0, 0, 820, 820, 250, 360, 2, 2, 290, 360, column, -2.0, 14, -1},
+    };
+    CBossB boss;
+    for (const BossWindow& row : rows)
+        CheckWindow(boss, row);
+}
+
 // Stage-2 boss ------------------------------------------------------------------------------
 
 TEST_F(BossB23Test, Boss2EntryAndPhaseBodies) {
@@ -232,6 +260,22 @@ TEST_F(BossB23Test, Boss2LasersAndDraws) {
     }
 }
 
+TEST_F(BossB23Test, Boss2WindowsWithSeedOne) {
+    constexpr double kAny = kAnyVelocity;
+    const BossWindow rows[] = {
+        // The rings and aimed pairs of 800..849 come on difficulty 2 only.
+        {2, 0, 829, 829, 100, 250, 0, 0, 0, 0, -1, kAny, kAny, -1},
+        {2, 2, 829, 829, 100, 250, 24, 22, 303, 437, -1, kAny, kAny, -1},
+        {0, 0, 834, 834, 288, 340, 0, 0, 0, 0, -1, kAny, kAny, -1},
+        {0, 2, 834, 834, 288, 340, 24, 62, 372, 415, -1, kAny, kAny, -1},
+        // Scatter: rx = 130 % 50 - 25, ry = 10982 % 20 - 10, then five aimed bullets.
+        {1, 0, 100, 100, 100, 250, 5, 8, 284, 332, 8, kAny, kAny, 11656 % 3},
+    };
+    CBoss2 boss;
+    for (const BossWindow& row : rows)
+        CheckWindow(boss, row);
+}
+
 // Stage-3 boss ------------------------------------------------------------------------------
 
 TEST_F(BossB23Test, Boss3PhaseChangesAndLoops) {
@@ -313,6 +357,21 @@ TEST_F(BossB23Test, Boss2And3DrawsBulletsAndMissiles) {
         boss3.Act();
         EXPECT_EQ(g_EffectMannager.backIndex - index, c[1]) << c[0];
     }
+}
+
+TEST_F(BossB23Test, Boss3WindowsWithSeedOne) {
+    const BossWindow rows[] = {
+        // The core's spray at s = -6: speed 6 - 0.1 (130 % 40), angle 80 - 216 + 10982 % 20.
+        {1, 0, 512, 512, 100, 250, 68, 136, 281, 250, 5, -3.473292, 3.596699, 1090 % 3},
+        // The final form, placed at (120, 469) on its first frame and eased once toward
+        // (130, 200): six fans of 12 at 10982 % 10 + 450 + 12, spread 130 % 10 + 25.
+        {0, 0, 719, 720, 0, 0, 72, 84, 319, 620, 8, -1.935375, -7.762366, 1090 % 3},
+        // Mirrored spray at t = 14: speed 6.5 - 1, angle 10982 % 20 + 90 and its mirror.
+        {0, 0, 813, 814, 0, 0, 68, 104, 319, 612, 5.5, -0.191947, -5.496650, 1090 % 3},
+    };
+    CBoss3 boss;
+    for (const BossWindow& row : rows)
+        CheckWindow(boss, row);
 }
 
 TEST_F(BossB23Test, Boss3ChildrenAndLaserSeeds) {
