@@ -12,7 +12,8 @@
 #include "shooting/enemy_bullet.h"
 
 // The first frame of an attack window, fired with the generator freshly seeded with 1, whose
-// draws are 130, 10982, 1090, 11656, 7117, 17595, 6415, 22948, 31126, 9004, ...
+// draws are 130, 10982, 1090, 11656, 7117, 17595, 6415, 22948, 31126, 9004, ... The boss is
+// made afresh, placed, and runs its frames from `start` up to the window's frame.
 struct BossWindow {
     int32_t phasesLeft;
     int32_t level;
@@ -50,8 +51,8 @@ inline void CheckWindow(CBoss& boss, const BossWindow& w) {
     for (const CEBullet& b : g_EBMannager.bullets)
         bullets += b.alive;
     EXPECT_EQ(bullets, w.bullets) << where;
-    const CEBullet& first = g_EBMannager.bullets[CEBMannager::kFirstRingSlot];
     if (w.bullets == 0) return;
+    const CEBullet& first = g_EBMannager.bullets[CEBMannager::kFirstRingSlot];
     EXPECT_EQ(first.x, w.firstX) << where;
     EXPECT_EQ(first.y, w.firstY) << where;
     if (w.speed >= 0) {
