@@ -19,6 +19,7 @@
 #include "shooting/effect.h"
 #include "shooting/enemy_bullet.h"
 #include "shooting/hit_test.h"
+#include "shooting/killer_shot.h"
 #include "shooting/player.h"
 
 uint8_t g_bBossFlash = 0;
@@ -94,6 +95,28 @@ void CBoss::Reset() {
     frameCol = 0;
     frameRow = 0;
     entered = 0;
+}
+
+void CBoss::StartSetUp(int32_t extraPhases, int32_t hitPoints, double startX, double startY) {
+    Reset();
+    phasesLeft = extraPhases;
+    phaseCount = extraPhases;
+    hp = hitPoints;
+    phaseHp = hitPoints;
+    x = startX;
+    y = startY;
+}
+
+void CBoss::SetBody(int32_t bodyW, int32_t bodyH, int32_t spotX, int32_t spotY) {
+    w = bodyW;
+    h = bodyH;
+    hotX = spotX;
+    hotY = spotY;
+}
+
+void LoadKillerShot(int32_t row, const char* file, int32_t w, int32_t h) {
+    g_KillerShotImage[row].Load(file);
+    KillerShotSizeTable[row] = {w, h};
 }
 
 void CBoss::Hit() {

@@ -55,6 +55,11 @@ public:
     int32_t GaugeWidth() const;
 
 protected:
+    // The start of every Init: a fresh boss at (startX, startY) with `extraPhases` phases after
+    // the first, each of `hitPoints`.
+    void StartSetUp(int32_t extraPhases, int32_t hitPoints, double startX, double startY);
+    // The body a sprite frame covers and the point the scripts fire from.
+    void SetBody(int32_t bodyW, int32_t bodyH, int32_t spotX, int32_t spotY);
     // The start of a boss frame: false once the boss is beaten; otherwise the phase frame
     // moves on and the script sees it.
     bool BeginFrame();
@@ -71,6 +76,9 @@ extern uint8_t g_bBossFlash;
 // The bosses by stage index: 0 the bonus stage, 1..5, and 6 a second stage-1 boss.
 inline constexpr int kBossCount = 7;
 extern CBoss* g_pBossList[kBossCount];
+
+// Loads a killer-shot picture into `row` and sizes the row for it.
+void LoadKillerShot(int32_t row, const char* file, int32_t w, int32_t h);
 
 // Makes the seven bosses once for the whole run; a second call finds them made.
 void CreateBosses();

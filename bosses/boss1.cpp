@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
@@ -34,12 +35,6 @@ constexpr double kEase = 0.025;  // share of the distance to the waypoint covere
 constexpr int32_t kLaserPasses = 3;
 constexpr int32_t kLasers = 4;
 
-// The waypoint tables are read flat; a frame count the scripts never reach stays on the last
-// entry instead of reading past the table.
-int32_t Route(const int32_t* table, int32_t count, int32_t i) {
-    return table[std::clamp(i, 0, count - 1)];
-}
-
 // The four lasers of a sweep: the first leg's angle in 1/256 degree, the second leg's, and the
 // first leg's length. The middle pass mirrors the outer two.
 struct Sweep {
@@ -57,26 +52,16 @@ constexpr Sweep kMiddleSweep[kLasers] = {
 void CBoss1::Init() {
     aimX = 0;
     aimY = 0;
-    Reset();
-    phasesLeft = 1;
-    phaseCount = 1;
-    x = 180;
-    y = 480;
-    hp = kPhaseHp;
-    phaseHp = kPhaseHp;
+    StartSetUp(1, kPhaseHp, 180, 480);
     g_pBossImage1->LoadCompressed("img/bs1-1");
     g_pBossImage2->LoadCompressed("img/bs1-2");
     g_pBossImage = g_pBossImage1;
-    w = kBody;
-    h = kBodyH;
-    hotX = 176;
-    hotY = 150;
+    SetBody(kBody, kBodyH, 176, 150);
     shotBoxHalfW = 100;
     shotBoxHigh = h;
     shotBoxLow = 70;
     g_ELazer.SetColor(50, 80, 250);
-    for (CImageShooting& image : g_pBossPartsImage)
-        image.Create(1, 1);
+    HideBossPartsImages();
 }
 
 void CBoss1::Act() {
@@ -99,8 +84,8 @@ void CBoss1::Move() {
     // A loop frame has set phaseFrame back, but the move still follows this frame's script
     // frame, so the last frames before a loop head for the first entry of the next row.
     const int32_t t = scriptFrame;
-    vx = (Route(Boss1RouteX, kBoss1RouteXCount, 10 * routeRow + (t >> 7)) - x) * kEase;
-    vy = (y - Route(Boss1RouteY, kBoss1RouteYCount, t >> 7)) * kEase;
+    vx = (RouteAt(Boss1RouteX, kBoss1RouteXCount, 10 * routeRow + (t >> 7)) - x) * kEase;
+    vy = (y - RouteAt(Boss1RouteY, kBoss1RouteYCount, t >> 7)) * kEase;
     if (phasesLeft == 1 && (t >> 8) < 3) y += std::sin(DegToRad(t));
     y -= vy;
     x += vx;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
@@ -41,13 +42,6 @@ constexpr int32_t kLightChild = 9;
 constexpr int32_t kLightMode = 20;
 constexpr double kGlide = 0.025;
 
-// A route read past a row's end takes the next row, as the rows lie one after another; the
-// last entry holds for anything beyond the table.
-int32_t Route(const int32_t (&table)[3][kBoss2RouteSteps], int32_t row, int32_t step) {
-    const int32_t flat = std::clamp(row * kBoss2RouteSteps + step, 0, 3 * kBoss2RouteSteps - 1);
-    return table[flat / kBoss2RouteSteps][flat % kBoss2RouteSteps];
-}
-
 // The turned-bullet pair streams of the third phase.
 void TwinStreams(int32_t sx, int32_t sy, int32_t type, int32_t level, int32_t leftAngle,
                  int32_t rightAngle) {
@@ -61,14 +55,8 @@ void TwinStreams(int32_t sx, int32_t sy, int32_t type, int32_t level, int32_t le
 }  // namespace
 
 void CBoss2::Init() {
-    Reset();
-    hp = kPhaseHp;
-    phaseHp = kPhaseHp;
-    x = 160;
-    y = -262;
+    StartSetUp(2, kPhaseHp, 160, -262);
     work3 = 0;
-    phasesLeft = 2;
-    phaseCount = 2;
     g_pBossImage1->LoadCompressed("img/bs2-1");
     g_pBossImage2->LoadCompressed("img/bs2-2");
     g_pBossImage3->LoadCompressed("img/bs2-3");
@@ -77,10 +65,7 @@ void CBoss2::Init() {
     Boss2Size[0] = {326, 295};
     Boss2Size[1] = {158, 180};
     Boss2Size[2] = {68, 70};
-    w = Boss2Size[0].w;
-    h = Boss2Size[0].h;
-    hotX = 150;
-    hotY = 131;
+    SetBody(Boss2Size[0].w, Boss2Size[0].h, 150, 131);
 }
 
 void CBoss2::Act() {
@@ -91,10 +76,7 @@ void CBoss2::Act() {
     if (dying != 0) return;
     if (phasesLeft == 2) {
         g_pBossImage = g_pBossImage1;
-        w = Boss2Size[0].w;
-        h = Boss2Size[0].h;
-        hotX = w >> 1;
-        hotY = h >> 1;
+        TakeBody(0);
         Attack1();
         frameCol = 0;
     } else if (phasesLeft == 1) {
@@ -103,24 +85,23 @@ void CBoss2::Act() {
         if (w == Boss2Size[0].w) {
             g_pBossImage = g_pBossImage2;
             x += 100;
-            w = Boss2Size[1].w;
-            h = Boss2Size[1].h;
-            hotX = w >> 1;
-            hotY = h >> 1;
+            TakeBody(1);
         }
         Attack2();
         frameCol = 0;
     } else {
         if (w != Boss2Size[2].w) {
             g_pBossImage = g_pBossImage3;
-            w = Boss2Size[2].w;
-            h = Boss2Size[2].h;
-            hotX = w >> 1;
-            hotY = h >> 1;
+            TakeBody(2);
         }
         Attack3();
     }
     Move();
+}
+
+void CBoss2::TakeBody(int32_t phase) {
+    const Boss2Body& body = Boss2Size[phase];
+    SetBody(body.w, body.h, body.w >> 1, body.h >> 1);
 }
 
 void CBoss2::Move() {
@@ -128,8 +109,9 @@ void CBoss2::Move() {
     if (r >= 2) return;
     const int32_t s = phaseFrame >> 7;
     const double k = r == 0 ? 1.0 / 60 : 0.025;
-    vx = (Route(Boss2RouteX, r, s) - x) * k;
-    vy = (y - Route(Boss2RouteY, r, s)) * k;
+    // The first phase's last frames read on into the second phase's row.
+    vx = (RouteAt(Boss2RouteX, r * kBoss2RouteSteps + s) - x) * k;
+    vy = (y - RouteAt(Boss2RouteY, r * kBoss2RouteSteps + s)) * k;
     y -= vy;
     x += vx;
 }
@@ -425,6 +407,8 @@ void CBoss2::Attack3() {
                 RequestSound(kSoundVolleyB);
                 g_EffectMannager.AddMidEx(Trunc(cx + o), Trunc(y), 2, 12, 0, 0, 0, 1);
             }
+            // The aimed shot belongs to every even frame; only the sound and the muzzle flash
+            // wait for every tenth.
             FireFanAt(emitter, Trunc(cx + o), Trunc(y + 10), 120, 1, Speed(1.5 * level + 8), 20, px,
                       py);
         }
@@ -474,8 +458,9 @@ void CBoss2::Attack3() {
             x += 0.5;
             y += 0.2;
         }
+        // The missiles leave from where this frame's drift has put the boss.
         if (t == 620 || t == 720) {
-            const int32_t mx = Trunc(cx - 40);
+            const int32_t mx = Trunc(x + hotX - 40);
             const int32_t my = Trunc(y + 10);
             g_MissileMannager.Shoot(mx, my, 2, 3, 10, 135);
             g_MissileMannager.Shoot(mx, my, 2, 3, 12, 105);
@@ -523,10 +508,10 @@ void CBoss2::Attack3() {
                 const int32_t s = step - 18;
                 if (step % 22 == 0) RequestSound(kSoundVolleyC);
                 step += 1;
-                for (const int32_t add : {8, 9, 7, 10}) {
-                    const float speed = Speed(1.5 * level + add);
-                    FireAngle(emitter, sx, sy, 40, 187 + 10 * s, speed);
-                    FireAngle(emitter, sx, sy, 40, 353 - 10 * s, speed);
+                // Each angle fires its four speeds before the mirrored angle fires its own.
+                for (const int32_t angle : {187 + 10 * s, 353 - 10 * s}) {
+                    for (const int32_t add : {8, 9, 7, 10})
+                        FireAngle(emitter, sx, sy, 40, angle, Speed(1.5 * level + add));
                 }
             }
             g_EffectMannager.AddFrontEx(Trunc(cx - 22), Trunc(y - 25), 8, 8, 0, 0, 0, 1);

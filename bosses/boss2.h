@@ -15,6 +15,8 @@ public:
     void Init() override;
     void Act() override;
 
+    // The phase's body from Boss2Size, fired from its centre.
+    void TakeBody(int32_t phase);
     // Eases toward the waypoint of the phase frame; the third phase stands still.
     void Move();
     void Attack1();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
@@ -50,7 +51,8 @@ void ChargeEffects(int32_t bx, int32_t by) {
 }
 
 // Eight rounds of paired spray about two axes: each round draws its speed, then each bullet
-// its own jitter.
+// its own jitter. A mirrored pair draws one jitter: the second bullet flies the mirror image of
+// the first about the axis and has no jitter of its own.
 void Spray(CEmitter& e, int32_t sx, int32_t sy, double base, int32_t spread, int32_t axisA,
            int32_t axisB, bool mirrored) {
     for (int32_t round = 0; round < 8; ++round) {
@@ -85,13 +87,7 @@ void Cross(int32_t sx, int32_t sy, double a, double b, double speed) {
 void CBoss3::Init() {
     loops = 0;
     std::fill(std::begin(laserSeed), std::end(laserSeed), 0);
-    Reset();
-    x = 170;
-    y = 480;
-    phaseCount = 2;
-    phasesLeft = 2;
-    hp = kPhaseHp;
-    phaseHp = kPhaseHp;
+    StartSetUp(2, kPhaseHp, 170, 480);
     g_pBossImage1->LoadCompressed("img/bs3-1");
     g_pBossImage2->LoadCompressed("img/bs3-2");
     g_pBossImage3->LoadCompressed("img/bs3-3");
@@ -101,16 +97,10 @@ void CBoss3::Init() {
     Boss3Size[2] = {kFinalW, 316};
     g_pBossEffectImage[2].Load("img/effect-logo5.bmp");
     g_pBossEffectImage[4].Load("img/marduk-cannon3.bmp");
-    g_KillerShotImage[0].Load("img/killershot-boss3-1.bmp");
-    g_KillerShotImage[1].Load("img/killershot-boss3-2.bmp");
-    g_KillerShotImage[2].Load("img/killershot-boss3-3.bmp");
-    KillerShotSizeTable[0] = {160, 160};
-    KillerShotSizeTable[1] = {140, 140};
-    KillerShotSizeTable[2] = {220, 420};
-    w = Boss3Size[0].w;
-    h = Boss3Size[0].h;
-    hotX = 100;
-    hotY = 100;
+    LoadKillerShot(0, "img/killershot-boss3-1.bmp", 160, 160);
+    LoadKillerShot(1, "img/killershot-boss3-2.bmp", 140, 140);
+    LoadKillerShot(2, "img/killershot-boss3-3.bmp", 220, 420);
+    SetBody(Boss3Size[0].w, Boss3Size[0].h, 100, 100);
 }
 
 void CBoss3::Act() {
@@ -131,20 +121,14 @@ void CBoss3::Act() {
     }
     if (phasesLeft == 2) {
         Attack1(phaseFrame);
-        w = Boss3Size[0].w;
-        h = Boss3Size[0].h;
-        hotX = w / 2;
-        hotY = h / 2;
+        TakeBody(0);
         frameCol = 0;
     } else if (phasesLeft == 1) {
         // The width still being the first body's marks the phase's first frame: the core
         // shows in the middle of where the gunship was.
         if (w == Boss3Size[0].w) {
             g_pBossImage = g_pBossImage2;
-            w = Boss3Size[1].w;
-            h = Boss3Size[1].h;
-            hotX = w / 2;
-            hotY = h / 2;
+            TakeBody(1);
             x += Boss3Size[0].w / 2;
         }
         Attack2(phaseFrame);
@@ -161,10 +145,7 @@ void CBoss3::Act() {
         Attack3(phaseFrame);
         if (w != kFinalW) {
             g_pBossImage = g_pBossImage3;
-            w = Boss3Size[2].w;
-            h = Boss3Size[2].h;
-            hotX = w / 2;
-            hotY = h / 2;
+            TakeBody(2);
             x = 120;
             y = 469;
         }
@@ -173,13 +154,18 @@ void CBoss3::Act() {
     Move();
 }
 
+void CBoss3::TakeBody(int32_t phase) {
+    const Boss3Body& body = Boss3Size[phase];
+    SetBody(body.w, body.h, body.w / 2, body.h / 2);
+}
+
 void CBoss3::Move() {
     const int32_t d = phaseCount - phasesLeft;
     if (d != 1) {
         const int32_t row = std::clamp(d, 0, 2);
-        const int32_t i = std::clamp(phaseFrame >> 8, 0, kBoss3RouteSteps - 1);
-        vx = (Boss3RouteX[row][i] - x) * kEase;
-        vy = (y - Boss3RouteY[row][i]) * kEase;
+        const int32_t i = phaseFrame >> 8;
+        vx = (RouteAt(Boss3RouteX[row], kBoss3RouteSteps, i) - x) * kEase;
+        vy = (y - RouteAt(Boss3RouteY[row], kBoss3RouteSteps, i)) * kEase;
     }
     y -= vy;
     x += vx;
@@ -280,6 +266,7 @@ void CBoss3::Attack1(int32_t f) {
             g_EffectMannager.AddBackEx(Trunc(cx - 40), Trunc(y + 140), 8, 7, 0, 0, 0, 1);
         if (Within(f, 421, 499))
             g_EffectMannager.AddMidEx(Trunc(cx - 40), Trunc(y + 40), 8, 7, 0, 0, 0, 1);
+        // The gunship's killer shots fly at angle 0, as no other heading is given for them.
         if (f == 420) {
             RequestSound(kSoundBlastLarge);
             frameRow = 3;
@@ -317,6 +304,7 @@ void CBoss3::Attack1(int32_t f) {
                 g_KillerShotMannager.Shoot(Trunc(cx - 70), Trunc(y + 80), 1, 1, level + 14, 0);
             }
         }
+        // The missiles run through the whole window, not only while the killer shots fly.
         if (f % 6 == 0) {
             const int32_t angle = Rand() % 180 + 90;
             const double speed = (Rand() % 40 - 20) * 0.1 + 8;
@@ -337,6 +325,7 @@ void CBoss3::Attack1(int32_t f) {
                 g_EffectMannager.AddFrontEx(Trunc(cx - 35), Trunc(y + 80), 8, 22, 0, 0, 0, 1);
                 g_EffectMannager.AddFrontEx(Trunc(cx - 5), Trunc(y + 80), 8, 22, 0, 0, 0, 1);
             }
+            // The charge and the fans belong to the firing barrel, so they wait for frame 1401.
             if (f % 6 == 0) ChargeEffects(Trunc(cx), Trunc(y + 80));
             if (f % 24 == 0) {
                 const int32_t sx = Trunc(cx - 10);
@@ -463,6 +452,7 @@ void CBoss3::Attack2(int32_t f) {
             }
         }
     }
+    // Glow, spray and cross come together, and only on multiples of 16.
     if (Within(f, 500, 599) && f % 16 == 0) {
         g_EffectMannager.AddMidEx(Trunc(cx + 30), Trunc(cy + 40), 2, 12, 0, 0, 0, 1);
         const auto s = static_cast<int32_t>(std::floor((f - 600) / 16.0));
@@ -528,7 +518,7 @@ void CBoss3::Attack3(int32_t f) {
         y += f % 3 == 0 ? -4 : 2;
         g_KillerShotMannager.Shoot(Trunc(x + hotX - 110), Trunc(y - 250), 2, 2, 0, 0);
     };
-    // Four pairs of type-157 streams from the wings, mirrored about the centre.
+    // Four type-157 streams from the right wing, then their mirror images from the left.
     const auto wings = [&](int32_t first, const int32_t(&right)[4], const int32_t(&left)[4]) {
         if ((f - first) % 20 == 0) {
             step += 1;
@@ -539,11 +529,10 @@ void CBoss3::Attack3(int32_t f) {
         const int32_t c = step;
         const float speed = Speed(1.5 * level + 9);
         const int32_t sy = Trunc(y + 160);
-        for (int32_t k = 0; k < 4; ++k) {
-            const int32_t dx = 170 - 40 * k;
-            FireAngle(emitter, Trunc(cx + dx), sy, 157, right[k] + 35 * c, speed);
-            FireAngle(emitter, Trunc(cx - dx), sy, 157, left[k] - 35 * c, speed);
-        }
+        for (int32_t k = 0; k < 4; ++k)
+            FireAngle(emitter, Trunc(cx + (170 - 40 * k)), sy, 157, right[k] + 35 * c, speed);
+        for (int32_t k = 0; k < 4; ++k)
+            FireAngle(emitter, Trunc(cx - (170 - 40 * k)), sy, 157, left[k] - 35 * c, speed);
     };
 
     if (Within(f, 0, 399)) {
@@ -554,6 +543,7 @@ void CBoss3::Attack3(int32_t f) {
             if (f == 202) RequestSound(kSoundLaunch);
             beam();
         }
+        // One spark a frame falls from the top of the field at 6 pixels a frame.
         if (Within(f, 221, 329))
             g_EffectMannager.AddFrontEx(134 + Rand() % 376, 470, 17, 22, 0, 6, 0, 1);
     }
@@ -603,14 +593,15 @@ void CBoss3::Attack3(int32_t f) {
                 laserSeed[k] = Rand() % 10 - 1 - k;
         }
         const int32_t sy = Trunc(y + 150);
-        for (int32_t k = 0; k < 4; ++k) {
-            const int32_t a = std::clamp(30 * (t - 10 * k), 0, 600);
-            const int32_t b = std::max(20 * (t - 30 - 10 * k), 0);
-            const int32_t dx = 110 - 20 * k;
-            g_ELazer.Add(Trunc(cx + dx), sy, 10, 10, 2, 0, 0, a, Boss3LaserDrift[k], b,
-                         256 * laserSeed[k], Boss3LaserLength[k]);
-            g_ELazer.Add(Trunc(cx - dx), sy, 10, 10, 2, 0, 0, a, -Boss3LaserDrift[k], b,
-                         -256 * laserSeed[k], Boss3LaserLength[k]);
+        // The right four first, then their mirror images on the left.
+        for (const int32_t side : {1, -1}) {
+            for (int32_t k = 0; k < 4; ++k) {
+                const int32_t a = std::clamp(30 * (t - 10 * k), 0, 600);
+                const int32_t b = std::max(20 * (t - 30 - 10 * k), 0);
+                g_ELazer.Add(Trunc(cx + side * (110 - 20 * k)), sy, 10, 10, 2, 0, 0, a,
+                             side * Boss3LaserDrift[k], b, side * 256 * laserSeed[k],
+                             Boss3LaserLength[k]);
+            }
         }
         if (t == 50) {
             for (int32_t i = 0; i < 5; ++i) {
@@ -626,6 +617,7 @@ void CBoss3::Attack3(int32_t f) {
             FireBigFanAt(emitter, sx, sy2, 19, 1, Speed(1.5 * level + 7.5), 0, px, py);
         }
     }
+    // work3 is the second counter that pushes the two fans apart.
     if (Within(f, 1600, 1899)) {
         if (f == 1600) work3 = 0;
         if (f % 4 == 0) {

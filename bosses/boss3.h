@@ -19,6 +19,8 @@ public:
     void Init() override;
     void Act() override;
 
+    // The phase's body from Boss3Size, fired from its centre.
+    void TakeBody(int32_t phase);
     // Eases toward the phase's waypoint; the second phase keeps the velocity its script set.
     void Move();
     void Attack1(int32_t f);

@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "enemies/background.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
@@ -14,7 +15,6 @@
 #include "shooting/enemy_laser.h"
 #include "shooting/fire.h"
 #include "shooting/hit_test.h"
-#include "shooting/killer_shot.h"
 #include "shooting/player.h"
 
 // Row 0 sways the first phase left and right; rows 1 and 2 bring the boss in from the left
@@ -41,15 +41,10 @@ constexpr int32_t kLaterHotX = 276;
 constexpr int32_t kLaterHotY = 182;
 constexpr int32_t kPartW = 68;
 constexpr int32_t kPartH = 163;
-constexpr int32_t kPartPivot = 150;
 constexpr int32_t kPartLimit = 20;
 constexpr double kEase = 1.0 / 35;
 
 constexpr int32_t kKeyMode = 2;
-
-int32_t Route(const int32_t* table, int32_t i) {
-    return table[std::clamp(i, 0, kBoss4RouteCount - 1)];
-}
 
 }  // namespace
 
@@ -108,33 +103,20 @@ void CBoss4::Init() {
     volleyX = 0;
     std::fill(std::begin(beamAimX), std::end(beamAimX), 0);
     std::fill(std::begin(beamAimY), std::end(beamAimY), 0);
-    Reset();
-    x = 0;
-    y = 480;
-    hp = kPhaseHp;
-    phaseHp = kPhaseHp;
-    phasesLeft = 2;
-    phaseCount = 2;
+    StartSetUp(2, kPhaseHp, 0, 480);
 
     g_pBossImage1->Load("img/boss4-1.bmp");
     g_pBossImage2->Load("img/boss4-2.bmp");
     g_pBossImage3->Load("img/boss4-3.bmp");
     g_pBossEffectImage[4].Load("img/effect-explosion2.bmp");
-    g_KillerShotImage[0].Load("img/killershot-boss4-1.bmp");
-    g_KillerShotImage[1].Load("img/killershot-boss4-2.bmp");
-    g_KillerShotImage[2].Load("img/dummy.bmp");
-    g_KillerShotImage[3].Load("img/killershot-boss4-4.bmp");
+    LoadKillerShot(0, "img/killershot-boss4-1.bmp", 160, 160);
+    LoadKillerShot(1, "img/killershot-boss4-2.bmp", 210, 210);
+    LoadKillerShot(2, "img/dummy.bmp", 1, 1);
+    LoadKillerShot(3, "img/killershot-boss4-4.bmp", 140, 140);
     g_pBossPartsImage[1].Load("img/parts-boss4-1.bmp");
     g_pBossImage = g_pBossImage1;
-    KillerShotSizeTable[0] = {160, 160};
-    KillerShotSizeTable[1] = {210, 210};
-    KillerShotSizeTable[2] = {1, 1};
-    KillerShotSizeTable[3] = {140, 140};
 
-    w = kBodyW;
-    h = kBodyH;
-    hotX = kBodyW / 2;
-    hotY = kBodyH / 2;
+    SetBody(kBodyW, kBodyH, kBodyW / 2, kBodyH / 2);
     shotBoxHalfW = w;
     shotBoxLow = 200;
     shotBoxHigh = h;
@@ -150,16 +132,7 @@ void CBoss4::Init() {
 }
 
 void CBoss4::SeatParts() {
-    for (int32_t i = 0; i < kBossPartsCount; ++i) {
-        CBossParts& part = g_pBossParts[i];
-        part.Launch(hotX - 100, hotY, i, 0, 0);
-        part.age = 0;
-        part.draw.level = 255;
-        part.w = kPartW;
-        part.h = kPartH;
-        part.pivot = kPartPivot;
-        part.draw.mode = kKeyMode;
-    }
+    SeatBossParts(hotX, hotY, kPartW, kPartH);
 }
 
 void CBoss4::Act() {
@@ -192,19 +165,13 @@ void CBoss4::Act() {
             g_pBossParts[0].offsetX = hotX - 70;
             g_pBossParts[1].offsetX = hotX + 70;
             g_pBossParts[0].offsetY = g_pBossParts[1].offsetY = hotY;
-            w = kLaterBodyW;
-            h = kLaterBodyH;
-            hotX = kLaterHotX;
-            hotY = kLaterHotY;
+            SetBody(kLaterBodyW, kLaterBodyH, kLaterHotX, kLaterHotY);
             Attack2();
             break;
         default:
             SeatParts();
             g_pBossImage = g_pBossImage3;
-            w = kLaterBodyW;
-            h = kLaterBodyH;
-            hotX = kLaterHotX;
-            hotY = kLaterHotY;
+            SetBody(kLaterBodyW, kLaterBodyH, kLaterHotX, kLaterHotY);
             Attack3();
             break;
     }
@@ -212,8 +179,8 @@ void CBoss4::Act() {
 
 void CBoss4::Move() {
     const int32_t i = (phaseCount - phasesLeft) * kBoss4RouteRow + (phaseFrame >> 7);
-    vx = (Route(Boss4RouteX, i) - x) * kEase;
-    vy = (y - Route(Boss4RouteY, i)) * kEase;
+    vx = (RouteAt(Boss4RouteX, kBoss4RouteCount, i) - x) * kEase;
+    vy = (y - RouteAt(Boss4RouteY, kBoss4RouteCount, i)) * kEase;
     y -= vy;
     x += vx;
 }

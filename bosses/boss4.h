@@ -31,7 +31,10 @@ public:
 private:
     // The parts back on the body as Init leaves them, without their offsets and limits.
     void SeatParts();
-    void Sweep(int32_t m, int32_t firstTarget, int32_t secondTarget, int32_t turn1, int32_t turn2);
+    // The glide between two targets with killer shots and, from m = 100, two turned volleys
+    // whose turns are turnN + turnStep x work3, taken after the frame has raised work3.
+    void Sweep(int32_t m, int32_t firstTarget, int32_t secondTarget, int32_t turn1, int32_t turn2,
+               int32_t turnStep);
     void Beam(int32_t window);
 };
 

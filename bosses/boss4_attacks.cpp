@@ -313,7 +313,7 @@ void CBoss4::Attack2() {
 }
 
 void CBoss4::Sweep(int32_t m, int32_t firstTarget, int32_t secondTarget, int32_t turn1,
-                   int32_t turn2) {
+                   int32_t turn2, int32_t turnStep) {
     const int32_t t = scriptFrame;
     const int32_t level = g_nLevel;
     if (step > 1 || step < 0) step = 0;
@@ -339,9 +339,9 @@ void CBoss4::Sweep(int32_t m, int32_t firstTarget, int32_t secondTarget, int32_t
         }
         if (t % 10 == 0) work3 += 1;
         FireBigFanAtTurned(emitter, Trunc(cx - 30), Trunc(cy + 30), 17, 1, Speed(19 + 1.5 * level),
-                           0, work1, work2, turn1);
+                           0, work1, work2, turn1 + turnStep * work3);
         FireBigFanAtTurned(emitter, Trunc(cx - 30), Trunc(cy + 30), 17, 1, Speed(20 + 1.5 * level),
-                           0, work1, work2, turn2);
+                           0, work1, work2, turn2 + turnStep * work3);
     }
 }
 
@@ -392,7 +392,7 @@ void CBoss4::Attack3() {
         g_pBossParts[1].Turn(-1);
         Move();
     } else if (t < 500) {
-        Sweep((t - 200) % 150, -30, 200, 30 * work3 - 60, 30 * work3 - 90);
+        Sweep((t - 200) % 150, -30, 200, -60, -90, 30);
     } else if (t < 600) {
         step = 0;
         work3 = 0;
@@ -400,7 +400,7 @@ void CBoss4::Attack3() {
     } else if (t < 700) {
         Beam(0);
     } else if (t < 1100) {
-        Sweep((t - 700) % 150, 200, -30, 70 - 30 * work3, 100 - 30 * work3);
+        Sweep((t - 700) % 150, 200, -30, 70, 100, -30);
     } else if (t < 1200) {
         Beam(1);
     } else if (t < 1600) {

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "enemies/background.h"
 #include "engine/requests.h"
 #include "shooting/effect.h"
 #include "shooting/hit_test.h"
-#include "shooting/killer_shot.h"
 
 const int32_t Boss5RouteX[kBoss5RouteCount] = {
     280, 300, 300, 300, 300, 300, 300, 200, 200, 200, 280, 300, 300, 300, 300, 300,
@@ -47,50 +47,29 @@ constexpr PhaseBody kBodies[4] = {{395, 445, 197, 222, 445, 300, 445},
                                   {286, 323, 143, 161, 143, 150, 323},
                                   {100, 100, 50, 50, 50, 0, 100}};
 
-int32_t Route(const int32_t* table, int32_t i) {
-    return table[std::clamp(i, 0, kBoss5RouteCount - 1)];
-}
-
 }  // namespace
 
 void CBoss5::Init() {
     volleyX = 0;
     beamAimX = 0;
     beamAimY = 0;
-    Reset();
-    phasesLeft = 3;
-    phaseCount = 3;
-    x = 134;
-    y = 8;
-    hp = kPhaseHp;
-    phaseHp = kPhaseHp;
+    StartSetUp(3, kPhaseHp, 134, 8);
 
     g_pBossImage1->Load("img/boss5-1.bmp");
     g_pBossImage2->Load("img/boss5-2.bmp");
     g_pBossImage3->Load("img/boss5-3.bmp");
     g_pBossImage4->Load("img/boss5-4.bmp");
     g_EffectMannager.images[kThunderImage].Load("img/effect-thunder2.bmp");
-    g_KillerShotImage[0].Load("img/killershot-boss4-1.bmp");
-    g_KillerShotImage[1].Load("img/killershot-boss4-2.bmp");
-    g_KillerShotImage[2].Load("img/killershot-boss5-4.bmp");
-    g_KillerShotImage[3].Load("img/killershot-boss5-4-2.bmp");
+    LoadKillerShot(0, "img/killershot-boss4-1.bmp", 160, 160);
+    LoadKillerShot(1, "img/killershot-boss4-2.bmp", 210, 210);
+    LoadKillerShot(2, "img/killershot-boss5-4.bmp", 50, 140);
+    LoadKillerShot(3, "img/killershot-boss5-4-2.bmp", 140, 140);
     g_pBossImage = g_pBossImage1;
-    KillerShotSizeTable[0] = {160, 160};
-    KillerShotSizeTable[1] = {210, 210};
-    KillerShotSizeTable[2] = {50, 140};
-    KillerShotSizeTable[3] = {140, 140};
 
-    for (CImageShooting& image : g_pBossPartsImage)
-        image.Create(1, 1);
+    HideBossPartsImages();
+    SeatBossParts(hotX, hotY, 1, 1);
     for (int32_t i = 0; i < kBossPartsCount; ++i) {
         CBossParts& part = g_pBossParts[i];
-        part.Launch(hotX - 100, hotY, i, 0, 0);
-        part.age = 0;
-        part.draw.level = 255;
-        part.w = 1;
-        part.h = 1;
-        part.pivot = 150;
-        part.draw.mode = kKeyMode;
         part.offsetX = hotX + (i == 0 ? -50 : 50);
         part.offsetY = hotY - 50;
         part.maxAngle = 20;
@@ -119,10 +98,7 @@ void CBoss5::Act() {
     CImageShooting* const sprites[4] = {g_pBossImage1, g_pBossImage2, g_pBossImage3, g_pBossImage4};
     const PhaseBody& body = kBodies[phase];
     g_pBossImage = sprites[phase];
-    w = body.w;
-    h = body.h;
-    hotX = body.hotX;
-    hotY = body.hotY;
+    SetBody(body.w, body.h, body.hotX, body.hotY);
     if (body.boxHalfW >= 0) {
         shotBoxHalfW = body.boxHalfW;
         shotBoxLow = body.boxLow;
@@ -151,8 +127,8 @@ void CBoss5::Move() {
     const int32_t row = (phaseCount - phasesLeft) * kBoss5RouteRow;
     const int32_t ix = phasesLeft == 1 ? phaseFrame / 100 : phaseFrame >> 7;
     const int32_t iy = phaseFrame >> 7;
-    vx = (Route(Boss5RouteX, row + ix) - x) * kEase;
-    vy = (y - Route(Boss5RouteY, row + iy)) * kEase;
+    vx = (RouteAt(Boss5RouteX, kBoss5RouteCount, row + ix) - x) * kEase;
+    vy = (y - RouteAt(Boss5RouteY, kBoss5RouteCount, row + iy)) * kEase;
     y -= vy;
     x += vx;
 }

@@ -8,8 +8,6 @@ CBossParts g_pBossParts[kBossPartsCount];
 CImageShooting g_pBossEffectImage[kBossEffectImageCount];
 CImageShooting g_pBossPartsImage[kBossPartsImageCount];
 
-namespace {}  // namespace
-
 void CBossChild::Launch(int32_t px, int32_t py, int32_t k, float fvx, float fvy, int32_t mode,
                         int32_t level) {
     CFlingObject::Launch(px, py, k, fvx, fvy);
@@ -28,6 +26,24 @@ void CBossParts::Turn(int32_t delta) {
 void ClearBossChildren() {
     for (CBossChild& child : g_pBossChild)
         child.alive = 0;
+}
+
+void SeatBossParts(int32_t hotX, int32_t hotY, int32_t w, int32_t h) {
+    for (int32_t i = 0; i < kBossPartsCount; ++i) {
+        CBossParts& part = g_pBossParts[i];
+        part.Launch(hotX - 100, hotY, i, 0, 0);
+        part.age = 0;
+        part.draw.level = 255;
+        part.w = w;
+        part.h = h;
+        part.pivot = 150;
+        part.draw.mode = 2;
+    }
+}
+
+void HideBossPartsImages() {
+    for (CImageShooting& image : g_pBossPartsImage)
+        image.Create(1, 1);
 }
 
 void LoadBossEffectImages() {

@@ -52,6 +52,12 @@ extern CImageShooting g_pBossPartsImage[kBossPartsImageCount];
 
 // Every child out of play.
 void ClearBossChildren();
+// Both parts put back on a body whose hot spot is (hotX, hotY): in play at (hotX - 100, hotY)
+// with kind 0 and 1, still, age 0, keyed at full level, w x h, pivot 150. Offsets, limits and
+// angles stay as they were.
+void SeatBossParts(int32_t hotX, int32_t hotY, int32_t w, int32_t h);
+// Both parts pictures shrunk to 1x1, for a boss without parts.
+void HideBossPartsImages();
 // The pictures the children start with, loaded once the game objects are made: a pentagram
 // glow, a nonagram, a logo glow, an empty slot 3 and the cannon flash.
 void LoadBossEffectImages();

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bosses/boss_child.h"
+#include "bosses/route.h"
 #include "bosses/script_helpers.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
@@ -73,26 +74,15 @@ void SparkRing(bool front, int32_t sx, int32_t sy) {
 void CBossB::Init() {
     columnA = 0;
     columnB = 0;
-    Reset();
-    x = 280;
-    y = 340;
-    hp = kPhaseHp;
-    phaseHp = kPhaseHp;
-    phasesLeft = 1;
-    phaseCount = 1;
+    StartSetUp(1, kPhaseHp, 280, 340);
     g_pBossImage1->LoadCompressed("img/bsb-1");
     g_pBossImage2->LoadCompressed("img/bsb-2");
     g_pBossEffectImage[2].Load("img/effect-logo4.bmp");
     g_pBossEffectImage[4].Load("img/effect-explosion2.bmp");
-    g_KillerShotImage[0].Load("img/killershot-boss4-1.bmp");
-    g_KillerShotImage[1].Load("img/killershot-boss4-1-old.bmp");
-    KillerShotSizeTable[0] = {160, 160};
-    KillerShotSizeTable[1] = {160, 160};
+    LoadKillerShot(0, "img/killershot-boss4-1.bmp", 160, 160);
+    LoadKillerShot(1, "img/killershot-boss4-1-old.bmp", 160, 160);
     g_pBossImage = g_pBossImage1;
-    w = kBodyW;
-    h = kBodyH;
-    hotX = 50;
-    hotY = 39;
+    SetBody(kBodyW, kBodyH, 50, 39);
 }
 
 void CBossB::Act() {
@@ -109,10 +99,7 @@ void CBossB::Act() {
         return;
     }
     g_pBossImage = g_pBossImage2;
-    w = kSmallBody;
-    h = kSmallBody;
-    hotX = 25;
-    hotY = 25;
+    SetBody(kSmallBody, kSmallBody, 25, 25);
     frameCol += 1;
     if (frameCol >= kSmallFrames) frameCol = 0;
     Move();
@@ -121,9 +108,9 @@ void CBossB::Act() {
 
 void CBossB::Move() {
     const int32_t r = std::clamp(phaseCount - phasesLeft, 0, 1);
-    const int32_t s = std::clamp(phaseFrame >> 6, 0, kBossBRouteSteps - 1);
-    vx = (BossBRouteX[r][s] - x) * kRouteEase;
-    vy = (y - BossBRouteY[r][s]) * kRouteEase;
+    const int32_t s = phaseFrame >> 6;
+    vx = (RouteAt(BossBRouteX[r], kBossBRouteSteps, s) - x) * kRouteEase;
+    vy = (y - RouteAt(BossBRouteY[r], kBossBRouteSteps, s)) * kRouteEase;
     y -= vy;
     x += vx;
 }
@@ -153,7 +140,8 @@ void CBossB::Attack1() {
         x -= (x - (644 - w) / 2) * kGlide;
         y -= (y - 340) * kGlide;
         step = 0;
-        if (t == 30) g_EffectMannager.AddMidEx(Trunc(cx), Trunc(y), 2, 1, 0, 0, 0, 1);
+        // The flash marks where the glide has just taken the boss.
+        if (t == 30) g_EffectMannager.AddMidEx(Trunc(x + hotX), Trunc(y), 2, 1, 0, 0, 0, 1);
         if (t < 40) frameCol = 1;
     }
     if (Within(t, 100, 299)) {
@@ -187,6 +175,7 @@ void CBossB::Attack1() {
                 const int32_t r2 = Rand() % 20;
                 g_EBMannager.ShootBig(columnB - 25, 9, 14, Speed(r2 * 0.1 - 1 - 1), -14.5f);
             }
+            // The downward fan keeps time with the columns: it fires only while they rise.
             if (t % 8 == 0) {
                 if (step > 10) step = 0;
                 FireFan(emitter, Trunc(cx - 8), Trunc(y), 36, 270, Speed(1.5 * level + 10), 2,

@@ -11,10 +11,13 @@
 #include "bosses/boss_child.h"
 #include "enemies/background.h"
 #include "engine/angle.h"
+#include "engine/check.h"
 #include "engine/requests.h"
 #include "shooting/enemy_laser.h"
+#include "shooting/fire.h"
 #include "shooting/killer_shot.h"
 #include "shooting/laser_shot.h"
+#include "tests/bosses/boss_window.h"
 #include "tests/enemies/enemy_fixture.h"
 #include "tools/assets/assets.h"
 
@@ -174,6 +177,29 @@ TEST_F(Boss45Test, Boss4BeamTipsTruncate) {
     EXPECT_EQ(g_ELazer.count, 0);
 }
 
+// The sweep raises work3 on every tenth frame before its two turned volleys take their turns:
+// 30 work3 - 60 and - 90 in the 200 window, 70 - 30 work3 and 100 - 30 work3 in the 700 one.
+TEST_F(Boss45Test, Boss4SweepTurnsFollowTheRaisedCounter) {
+    const int32_t cases[][4] = {{300, 300, -30, -60}, {300, 310, 0, -30}, {800, 800, 40, 70}};
+    for (const auto& c : cases) {
+        At(boss4_, 0, c[0]);
+        if (c[1] > c[0]) RunTo(boss4_, c[1] - 1);
+        g_EBMannager.Init();
+        boss4_.Act();
+        const CEBullet fired[2] = {g_EBMannager.bullets[20], g_EBMannager.bullets[21]};
+        g_EBMannager.Init();
+        CEmitter e;
+        const int32_t sx = static_cast<int32_t>(boss4_.x + 276 - 30);
+        const int32_t sy = static_cast<int32_t>(boss4_.y + 182 + 30);
+        FireBigFanAtTurned(e, sx, sy, 17, 1, 19, 0, 300, 10, c[2]);
+        FireBigFanAtTurned(e, sx, sy, 17, 1, 20, 0, 300, 10, c[3]);
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(fired[i].vx, g_EBMannager.bullets[20 + i].vx) << c[1] << " " << i;
+            EXPECT_EQ(fired[i].vy, g_EBMannager.bullets[20 + i].vy) << c[1] << " " << i;
+        }
+    }
+}
+
 TEST_F(Boss45Test, Boss4EruptionDrawsAndColumns) {
     // Each bullet draws vy, vx, y and x, in that order; each small one also draws its own
     // animation start in the pool.
@@ -207,6 +233,107 @@ TEST_F(Boss45Test, Boss4EruptionDrawsAndColumns) {
         targets.push_back(g_LBMannager.shots[0].p4);
     }
     EXPECT_EQ(targets, (std::vector<int32_t>{460, 360, 260}));
+}
+
+// A waypoint index past the table stops a checked build; release play holds to the last entry.
+TEST_F(Boss45Test, RouteIndexPastTheTable) {
+    const auto far = [](CBoss& boss, int32_t phasesLeft) {
+        At(boss, phasesLeft, 1);
+        boss.phaseFrame = 20000;
+        boss.x = 100;
+        boss.y = 100;
+    };
+#if defined(ZARUNE_CHECKS)
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    far(boss4_, 0);
+    EXPECT_DEATH(boss4_.Move(), "check failed");
+    far(boss5_, 0);
+    EXPECT_DEATH(boss5_.Move(), "check failed");
+#else
+    far(boss4_, 0);
+    boss4_.Move();
+    EXPECT_DOUBLE_EQ(boss4_.vy, (100 - 220) * (1.0 / 35));
+    far(boss5_, 0);
+    boss5_.Move();
+    EXPECT_DOUBLE_EQ(boss5_.vx, (200 - 100) * 0.025);
+#endif
+}
+
+// phasesLeft, level, start, t, x, y -> bullets, draws, first x, y, speed, vx, vy, animation.
+// An eruption bullet draws vy, vx, y, x: 130 % 110 0.1 - 18, (10982 % 80 - 40) 0.1,
+// 1090 % 60 - 27 (or 1090 % 30), column - 20 + 11656 % 20, then its animation 7117 % 3. Its
+// fans add 2 + 2 bullets from difficulty 1, 2 + 2 more on 2.
+TEST_F(Boss45Test, Boss4WindowsWithSeedOne) {
+    constexpr double kAny = kAnyVelocity;
+    const double wide = std::hypot(1.8, 16.0);
+    const BossWindow rows[] = {
+        {1, 0, 1010, 1040, -50, 150, 60, 280, 296, -17, wide, -1.8, -16, 7117 % 3},
+        {1, 1, 1010, 1040, -50, 150, 64, 284, 296, -17, wide, -1.8, -16, 7117 % 3},
+        {1, 2, 1010, 1040, -50, 150, 68, 288, 296, -17, wide, -1.8, -16, 7117 % 3},
+        // The last window's second eruption rises at 510 - 50 x 2.
+        {1, 2, 1600, 1635, -50, 150, 68, 288, 406, 10, std::hypot(1.8, 18.0), -1.8, -18, 7117 % 3},
+        // First phase, m = 40: six pairs of 3-bullet fans, each spread 130 % 5 + 20 first.
+        {2, 0, 840, 840, -50, 150, 36, 48, 260, 430, 10, -6.427876, 7.660444, 10982 % 3},
+        // Third phase at 1600: speed 6 + 130 % 4 drawn before the count 5 + 10982 % 2.
+        {0, 0, 1600, 1600, -50, 150, 5, 7, 226, 382, 8, kAny, kAny, 1090 % 3},
+    };
+    for (const BossWindow& row : rows)
+        CheckWindow(boss4_, row);
+}
+
+TEST_F(Boss45Test, Boss5WindowsWithSeedOne) {
+    constexpr double kAny = kAnyVelocity;
+    const double wide = std::hypot(1.8, 16.0);
+    const BossWindow rows[] = {
+        // The spiral at (200, 300): a 5-bullet fan, then i = 0..4L + 11 fans of 3 and 2.
+        {0, 0, 370, 370, 200, 300, 65, 84, 240, 300, 11, kAny, kAny, -1},
+        {0, 1, 370, 370, 200, 300, 85, 112, 240, 300, 13.5, kAny, kAny, -1},
+        {0, 2, 370, 370, 200, 300, 105, 140, 240, 300, 16, kAny, kAny, -1},
+        // The pinned body's eruption at the ship's x.
+        {3, 0, 710, 730, 0, 0, 60, 280, 296, -17, wide, -1.8, -16, 7117 % 3},
+        {3, 2, 710, 730, 0, 0, 68, 288, 296, -17, wide, -1.8, -16, 7117 % 3},
+        // Twin beams, even frame: two laser draws, the type 1090 % 4, then the right bullet's
+        // turn and speed 6 + 7117 % 4 from (X + 125, Y - 10).
+        {3, 0, 1266, 1266, 0, 0, 2, 9, 456, 236, 7, kAny, kAny, 17595 % 3},
+    };
+    for (const BossWindow& row : rows)
+        CheckWindow(boss5_, row);
+
+    // The corner lasers every 30 - 5L frames of 950..1049, six at a time.
+    const std::vector<int32_t> corners[3] = {
+        {960, 990, 1020}, {950, 975, 1000, 1025}, {960, 980, 1000, 1020, 1040}};
+    for (int32_t level = 0; level <= 2; ++level) {
+        g_nLevel = level;
+        At(boss5_, 0, 950);
+        g_LBMannager.Init();
+        std::vector<int32_t> frames;
+        for (int32_t t = 950; t < 1050; ++t) {
+            const int32_t next = g_LBMannager.next;
+            boss5_.Act();
+            if (g_LBMannager.next != next) {
+                frames.push_back(t);
+                EXPECT_EQ((g_LBMannager.next - next + 40) % 40, 6) << t;
+                EXPECT_EQ(g_LBMannager.shots[next].x, 84) << t;
+            }
+        }
+        EXPECT_EQ(frames, corners[level]) << level;
+    }
+
+    // The third phase tests its shots before its script sets the flag: a shot on frame 1
+    // still lands, frames 99 and 100 see the flag of the frame before, 101 lands again.
+    const int32_t landed[][2] = {{1, 1}, {99, 0}, {100, 0}, {101, 1}};
+    for (const auto& c : landed) {
+        At(boss5_, 1, 1);
+        boss5_.w = 286;
+        boss5_.shotBoxHalfW = 143;
+        boss5_.shotBoxLow = 150;
+        boss5_.shotBoxHigh = 323;
+        for (int32_t t = 1; t < c[0]; ++t)
+            boss5_.Act();
+        ShotAt(static_cast<int32_t>(boss5_.x) + 143, static_cast<int32_t>(boss5_.y) + 200);
+        boss5_.Act();
+        EXPECT_EQ(boss5_.hp, 1000 - c[1]) << c[0];
+    }
 }
 
 // Every phase runs its whole timeline on the hardest level and loops where it should.

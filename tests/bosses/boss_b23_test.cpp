@@ -14,6 +14,7 @@
 #include "shooting/enemy_laser.h"
 #include "shooting/killer_shot.h"
 #include "shooting/laser_shot.h"
+#include "tests/bosses/boss_window.h"
 #include "tests/enemies/enemy_fixture.h"
 
 namespace {
@@ -147,6 +148,33 @@ TEST_F(BossB23Test, BossBColumnsLightKillerAnglesAndLaserShots) {
     }
 }
 
+// phasesLeft, level, start, t, x, y -> bullets, draws, first x, y, speed, vx, vy, animation.
+TEST_F(BossB23Test, BossBWindowsWithSeedOne) {
+    constexpr double kAny = kAnyVelocity;
+    const double column = std::hypot(2.0, 14.0);
+    const BossWindow rows[] = {
+        // Rising columns from 460 - 5 and 184 - 30: vx (130 % 60) 0.1 - 3, vy -14.
+        {1, 0, 100, 140, 270, 340, 4, 4, 455, 9, column, -2.0, -14, -1},
+        // Aimed bursts, i = 0..3L + 11: two 3-bullet fans and their spreads per i.
+        {1, 0, 410, 410, 270, 340, 78, 96, 300, 380, 11, kAny, kAny, -1},
+        {1, 1, 410, 410, 270, 340, 96, 120, 300, 380, 12.5, kAny, kAny, -1},
+        {1, 2, 410, 410, 270, 340, 114, 144, 300, 380, 14, kAny, kAny, -1},
+        // Second phase at its waypoint (400, 320): i = 0..2L + 11 five-bullet fans.
+        {0, 0, 420, 420, 400, 320, 65, 72, 405, 320, 11, kAny, kAny, -1},
+        {0, 1, 420, 420, 400, 320, 75, 84, 405, 320, 12.5, kAny, kAny, -1},
+        {0, 2, 420, 420, 400, 320, 85, 96, 405, 320, 14, kAny, kAny, -1},
+        // Orbiting bursts at (180, 360), k = 0: X - 25 + int(sin 1518 x 100), i = 0..3L + 11.
+        {0, 0, 1518, 1518, 180, 360, 25, 48, 277, 315, 14, kAny, kAny, -1},
+        {0, 1, 1518, 1518, 180, 360, 31, 60, 277, 315, 16, kAny, kAny, -1},
+        {0, 2, 1518, 1518, 180, 360, 37, 72, 277, 315, 18, kAny, kAny, -1},
+        // Falling columns at (250, 360): from x + 40 with vx (130 % 60) 0.1 - 3, vy 14.
+        {0, 0, 820, 820, 250, 360, 2, 2, 290, 360, column, -2.0, 14, -1},
+    };
+    CBossB boss;
+    for (const BossWindow& row : rows)
+        CheckWindow(boss, row);
+}
+
 // Stage-2 boss ------------------------------------------------------------------------------
 
 TEST_F(BossB23Test, Boss2EntryAndPhaseBodies) {
@@ -231,6 +259,22 @@ TEST_F(BossB23Test, Boss2LasersAndDraws) {
     }
 }
 
+TEST_F(BossB23Test, Boss2WindowsWithSeedOne) {
+    constexpr double kAny = kAnyVelocity;
+    const BossWindow rows[] = {
+        // The rings and aimed pairs of 800..849 come on difficulty 2 only.
+        {2, 0, 829, 829, 100, 250, 0, 0, 0, 0, -1, kAny, kAny, -1},
+        {2, 2, 829, 829, 100, 250, 24, 22, 303, 437, -1, kAny, kAny, -1},
+        {0, 0, 834, 834, 288, 340, 0, 0, 0, 0, -1, kAny, kAny, -1},
+        {0, 2, 834, 834, 288, 340, 24, 62, 372, 415, -1, kAny, kAny, -1},
+        // Scatter: rx = 130 % 50 - 25, ry = 10982 % 20 - 10, then five aimed bullets.
+        {1, 0, 100, 100, 100, 250, 5, 8, 284, 332, 8, kAny, kAny, 11656 % 3},
+    };
+    CBoss2 boss;
+    for (const BossWindow& row : rows)
+        CheckWindow(boss, row);
+}
+
 // Stage-3 boss ------------------------------------------------------------------------------
 
 TEST_F(BossB23Test, Boss3PhaseChangesAndLoops) {
@@ -313,6 +357,21 @@ TEST_F(BossB23Test, Boss2And3DrawsBulletsAndMissiles) {
     }
 }
 
+TEST_F(BossB23Test, Boss3WindowsWithSeedOne) {
+    const BossWindow rows[] = {
+        // The core's spray at s = -6: speed 6 - 0.1 (130 % 40), angle 80 - 216 + 10982 % 20.
+        {1, 0, 512, 512, 100, 250, 68, 136, 281, 250, 5, -3.473292, 3.596699, 1090 % 3},
+        // The final form, placed at (120, 469) on its first frame and eased once toward
+        // (130, 200): six fans of 12 at 10982 % 10 + 450 + 12, spread 130 % 10 + 25.
+        {0, 0, 719, 720, 0, 0, 72, 84, 319, 620, 8, -1.935375, -7.762366, 1090 % 3},
+        // Mirrored spray at t = 14: speed 6.5 - 1, angle 10982 % 20 + 90 and its mirror.
+        {0, 0, 813, 814, 0, 0, 68, 104, 319, 612, 5.5, -0.191947, -5.496650, 1090 % 3},
+    };
+    CBoss3 boss;
+    for (const BossWindow& row : rows)
+        CheckWindow(boss, row);
+}
+
 TEST_F(BossB23Test, Boss3ChildrenAndLaserSeeds) {
     CBoss3 boss;
     At(boss, 2, 100, 250, 10);
@@ -335,9 +394,11 @@ TEST_F(BossB23Test, Boss3ChildrenAndLaserSeeds) {
     boss.Act();
     EXPECT_EQ(child.alive, 0);
 
-    // The third phase's lasers: eight seeds, the left four mirroring the right.
+    // The third phase's lasers: eight seeds; the right four at X + 110, 90, 70, 50 come first,
+    // then the left four mirroring them. X = 120 + 199.
     At(boss, 0, 120, 300, 1200);
     boss.w = 398;
+    boss.hotX = 199;
     SeedRand(7);
     std::vector<int32_t> seeds;
     for (int k = 0; k < 8; ++k)
@@ -347,13 +408,73 @@ TEST_F(BossB23Test, Boss3ChildrenAndLaserSeeds) {
     boss.Act();
     EXPECT_EQ(std::vector<int32_t>(boss.laserSeed, boss.laserSeed + 8), seeds);
     ASSERT_EQ(g_ELazer.count, 8);
+    const int32_t rightX[4] = {429, 409, 389, 369};
     for (int k = 0; k < 4; ++k) {
-        const LaserRecord& right = g_ELazer.records[2 * k];
-        const LaserRecord& left = g_ELazer.records[2 * k + 1];
+        const LaserRecord& right = g_ELazer.records[k];
+        const LaserRecord& left = g_ELazer.records[4 + k];
+        EXPECT_EQ(right.x, rightX[k]) << k;
+        EXPECT_EQ(left.x, 638 - rightX[k]) << k;
         EXPECT_EQ(right.d, 256 * seeds[k]);
         EXPECT_EQ(left.d, -right.d);
         EXPECT_EQ(left.b, -right.b);
-        EXPECT_EQ(right.x + left.x, 2 * static_cast<int32_t>(boss.x + boss.hotX)) << k;
+    }
+}
+
+// Each frame runs its clauses in their written order: a move before a shot moves the muzzle,
+// and the right-hand streams fire before their mirror images.
+TEST_F(BossB23Test, ClausesRunInWrittenOrder) {
+    // Bonus boss, t = 30: the glide (x 311 -> 310) comes before the flash at (X, y).
+    CBossB bossB;
+    At(bossB, 1, 311, 340, 30);
+    bossB.Act();
+    const CEffect& flash = g_EffectMannager.mid[g_EffectMannager.midIndex];
+    EXPECT_EQ(flash.x, 360);
+    EXPECT_EQ(flash.y, 340);
+
+    // Stage-2 boss, third phase (hot spot 34, 35): the drift comes before the missiles from
+    // (X - 40, y + 10). 620: x 302 -> 301; 720: (302.5, 250) -> (303, 250.2).
+    CBoss2 boss2;
+    const struct {
+        int32_t t;
+        double x;
+        int32_t missileX;
+    } drifts[] = {{620, 302, 295}, {720, 302.5, 297}};
+    for (const auto& c : drifts) {
+        At(boss2, 0, c.x, 250, c.t);
+        g_MissileMannager.Init();
+        boss2.Act();
+        EXPECT_EQ(g_MissileMannager.missiles[0].x, c.missileX) << c.t;
+        EXPECT_EQ(g_MissileMannager.missiles[0].y, 260) << c.t;
+    }
+
+    // Stage-2 boss, t = 892 (d = 42) with V = 18: two type-80 bullets, then s = 1: angle 197
+    // at the speeds 8, 9, 7, 10, then angle 343 at the same four.
+    At(boss2, 0, 300, 250, 892);
+    boss2.step = 18;
+    g_EBMannager.Init();
+    boss2.Act();
+    const double speeds[8] = {8, 9, 7, 10, 8, 9, 7, 10};
+    for (int i = 0; i < 8; ++i) {
+        const CEBullet& b = g_EBMannager.bullets[22 + i];
+        EXPECT_EQ(b.kind, 40);
+        EXPECT_NEAR(std::hypot(b.vx, b.vy), speeds[i], 1e-5) << i;
+        EXPECT_EQ(b.vx < 0, i < 4) << i;
+    }
+
+    // Stage-3 boss, third phase, f = 504 (X = 319, c = 0): type-157 bullets from X + 170, 130,
+    // 90, 50 at 195, 185, 175, 165, then from X - 170, ... at 345, 355, 365, 375.
+    CBoss3 boss3;
+    At(boss3, 0, 120, 300, 504);
+    boss3.w = 398;
+    boss3.hotX = 199;
+    g_EBMannager.Init();
+    boss3.Act();
+    const int32_t wingX[8] = {489, 449, 409, 369, 149, 189, 229, 269};
+    const int32_t wingAngle[8] = {195, 185, 175, 165, 345, 355, 365, 375};
+    for (int i = 0; i < 8; ++i) {
+        const CEBullet& b = g_EBMannager.bullets[20 + i];
+        EXPECT_EQ(b.x, wingX[i]) << i;
+        EXPECT_NEAR(b.vx, std::cos(wingAngle[i] * M_PI / 180) * 9, 1e-5) << i;
     }
 }
 
