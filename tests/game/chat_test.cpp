@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <vector>
 
 #include "game/chat.h"
 #include "scene_fixture.h"
@@ -148,4 +149,63 @@ TEST_F(Chat, FacesSlideInsideThePlayFieldAndFadeIn) {
     for (int f = 0; f < 50; ++f)
         Step(0);
     EXPECT_EQ(*g_BackBuffer.GetPixelAddress(134 + 90, 200 + 120), 0xD06060u);
+}
+
+// Centred faces (rest x 322 - w/2, so 232 for a 180-wide face) slide in without overshooting or
+// jumping: every frame nearer, none past the rest x, and on it from the last slide frame (9) on.
+TEST_F(Chat, CentredFacesSlideOntoTheirRestPlace) {
+    const struct {
+        int32_t conversation;
+        int32_t page;
+        CChat::Slot slot;
+        int32_t y;
+        bool fromRight;
+    } cases[] = {
+        {3, 0, CChat::kSlotA, 190, true},   {3, 1, CChat::kSlotB, 190, true},
+        {4, 1, CChat::kSlotA, 195, false},  {0, 0, CChat::kSlotB, 190, true},
+        {0, 1, CChat::kSlotC, 190, false},  {0, 2, CChat::kSlotB, 190, true},
+        {42, 1, CChat::kSlotA, 195, false}, {42, 4, CChat::kSlotA, 195, false},
+        {52, 1, CChat::kSlotB, 190, false},
+    };
+    constexpr uint32_t kFace = 0x336699;
+    constexpr int32_t kRest = 232;
+    constexpr int32_t kWidth = 180;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.conversation << " page " << c.page);
+        const int32_t stage = c.conversation == 42 ? 4 : c.conversation == 52 ? 5 : c.conversation;
+        Start(stage, c.conversation);
+        CImageShooting& face = chat_->faces[c.slot];
+        face.Create(kWidth, 250);
+        for (int32_t y = 0; y < 250; ++y)
+            for (int32_t x = 0; x < kWidth; ++x)
+                face.SetPixel(x, y, kFace);
+        // The face's left edge from the right, its right edge less its width from the left.
+        const auto faceX = [&](uint8_t shot) {
+            std::fill_n(g_BackBuffer.pixels, kScreenWidth * kScreenHeight, 0u);
+            Step(shot);
+            std::vector<int32_t> columns;
+            for (int32_t x = 0; x < kScreenWidth; ++x)
+                if (*g_BackBuffer.GetPixelAddress(x, c.y + 200) == kFace) columns.push_back(x);
+            if (columns.empty()) return -1000;
+            return c.fromRight ? columns.front() : columns.back() - (kWidth - 1);
+        };
+        const int32_t delay = c.conversation == 4 ? 10 : 20;
+        for (int32_t p = 0; p < c.page; ++p) {
+            for (int i = 0; i < delay; ++i)
+                Step(0);
+            if (p + 1 < c.page) Step(1);
+        }
+        int32_t last = c.fromRight ? 511 : 134 - kWidth;
+        for (int32_t frame = 1; frame <= 11; ++frame) {
+            const int32_t x = faceX(frame == 1 && c.page > 0 ? 1 : 0);
+            if (frame >= 9) {
+                EXPECT_EQ(x, kRest) << frame;
+            } else if (c.fromRight) {
+                EXPECT_TRUE(x < last && x > kRest && last - x <= 40) << frame << ": " << x;
+            } else if (x > 134 - kWidth) {
+                EXPECT_TRUE(x > last && x < kRest && x - last <= 40) << frame << ": " << x;
+            }
+            last = x;
+        }
+    }
 }
