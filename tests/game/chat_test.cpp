@@ -98,32 +98,85 @@ TEST_F(Chat, PlaysEveryPageThenEndsReset) {
     EXPECT_EQ(Step(0), 0);
 }
 
+// Each stage index loads its own files into slots A to D and the text; 1x1 where nothing is
+// named. Every file here is as wide as its number, so a slot tells which file it holds.
 TEST_F(Chat, LoadFillsTheSlotsOfTheStage) {
-    Start(1, 1);
-    EXPECT_EQ(chat_->faces[CChat::kSlotA].width, 180);
-    EXPECT_EQ(chat_->faces[CChat::kSlotC].width, 1);
-    EXPECT_EQ(chat_->text.height, 120);
-    Start(4, 4);
-    EXPECT_EQ(chat_->faces[CChat::kSlotB].width, 350);  // the insets' face sheet
-    EXPECT_EQ(chat_->text.height, 440);                 // conversations 4 and 42
-    for (int32_t stage : {0, 2, 3, 5}) {
-        Start(stage, stage);
-        EXPECT_EQ(chat_->text.height, stage == 2 ? 360 : 480) << stage;
-        EXPECT_EQ(chat_->faces[CChat::kSlotD].height, 250) << stage;
+    const std::pair<const char*, int> files[] = {
+        {"img/cb1.bmp", 11},       {"img/cb2.bmp", 12},       {"img/cb3.bmp", 13},
+        {"img/cc1.bmp", 14},       {"img/cc2.bmp", 15},       {"img/ct1.bmp", 16},
+        {"img/cm1.bmp", 17},       {"img/cm2.bmp", 18},       {"img/ch1.bmp", 19},
+        {"img/ch2.bmp", 20},       {"img/cl1.bmp", 21},       {"img/face.bmp", 22},
+        {"text/chatstr1.bmp", 31}, {"text/chatstr2.bmp", 32}, {"text/chatstr3.bmp", 33},
+        {"text/chatstrb.bmp", 34}, {"text/chatstr5.bmp", 35}, {"text/chatstr6.bmp", 36},
+    };
+    for (const auto& [name, width] : files) {
+        const std::vector<uint8_t> bytes = assets::EncodeBmp24(assets::Picture(width, 2, 0x808080));
+        std::ofstream(name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+    const struct {
+        int32_t stage;
+        int a, b, c, d, text;
+    } table[] = {
+        {1, 11, 12, 1, 1, 31},   {2, 14, 15, 12, 11, 32}, {3, 16, 17, 12, 18, 33},
+        {0, 13, 19, 11, 20, 34}, {4, 11, 22, 1, 1, 35},   {5, 21, 11, 21, 12, 36},
+    };
+    for (const auto& row : table) {
+        Start(row.stage, row.stage);
+        const auto& f = chat_->faces;
+        EXPECT_EQ(f[CChat::kSlotA].width, row.a) << row.stage;
+        EXPECT_EQ(f[CChat::kSlotB].width, row.b) << row.stage;
+        EXPECT_EQ(f[CChat::kSlotC].width, row.c) << row.stage;
+        EXPECT_EQ(f[CChat::kSlotD].width, row.d) << row.stage;
+        EXPECT_EQ(chat_->text.width, row.text) << row.stage;
     }
     // Stage index 6 loads nothing but still starts afresh; the last shot state is kept.
     Step(1);
     Step(1);
     chat_->frame = 7;
     Start(6, 6);
-    EXPECT_EQ(chat_->text.height, 480);
+    EXPECT_EQ(chat_->text.width, 36);
+    EXPECT_EQ(chat_->faces[CChat::kSlotD].width, 12);
     EXPECT_EQ(chat_->frame, 0);
     EXPECT_EQ(chat_->shot, 0);
     EXPECT_EQ(chat_->shotPrev, 1);
     // The switch into the conversation scene loads the stage's set.
     g_nStage = 1;
     SwitchTo(kSceneChat);
-    EXPECT_EQ(chat_->text.height, 120);
+    EXPECT_EQ(chat_->text.width, 31);
+}
+
+// Pages per conversation and the frames a page is up before a press counts (a press on frame
+// delay + 1 turns the first page, one on frame delay is too early for the later ones), and the
+// frame after the last page ends it.
+TEST_F(Chat, PageCountsAndDelays) {
+    const struct {
+        int32_t conversation, stage, pages, delay;
+    } table[] = {{1, 1, 1, 20}, {2, 2, 3, 20}, {3, 3, 4, 20},  {4, 4, 2, 10},
+                 {5, 5, 0, 20}, {0, 0, 4, 20}, {42, 4, 5, 20}, {52, 5, 4, 20}};
+    for (const auto& c : table) {
+        SCOPED_TRACE(c.conversation);
+        Start(c.stage, c.conversation);
+        for (int32_t page = 0; page < c.pages; ++page) {
+            if (page == 0) {
+                // Frames 1 to delay pass, and a press on frame delay + 1 turns the page.
+                for (int i = 0; i < c.delay; ++i)
+                    ASSERT_EQ(Step(0), 1);
+            } else {
+                // The page began on frame 1: a press on frame delay is too early.
+                for (int i = 0; i < c.delay - 2; ++i)
+                    ASSERT_EQ(Step(0), 1);
+                EXPECT_EQ(Step(1), 1);
+                EXPECT_EQ(chat_->page, page) << "pressed on frame " << c.delay;
+                Step(0);
+            }
+            EXPECT_EQ(Step(1), 1);
+            EXPECT_EQ(chat_->page, page + 1);
+        }
+        EXPECT_EQ(Step(0), 0);
+        EXPECT_EQ(chat_->page, 0);
+    }
 }
 
 TEST_F(Chat, FacesSlideInsideThePlayFieldAndFadeIn) {
