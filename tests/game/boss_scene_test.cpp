@@ -166,67 +166,44 @@ TEST_F(BossScenes, NextStageAssetsLoadTheirRowsInOrder) {
     CImageShooting* const savedSheets = g_pEBImage;
     g_pEBImage = sheets;
 
-    const std::string st2[] = {"img/e-bullets-st2.bmp", "img/e-d-bullets-st2.bmp",
-                               "img/dark-bullets-st2.bmp"};
-    const std::string st3[] = {"img/e-bullets-st3.bmp", "img/e-d-bullets-st3.bmp",
-                               "img/dark-bullets-st3.bmp"};
-    const std::string stb[] = {"img/e-bullets-stb.bmp", "img/e-d-bullets-stb.bmp",
-                               "img/dark-bullets-stb.bmp"};
-    const std::string st4[] = {"img/e-bullets-st4.bmp", "img/e-d-bullets-st4.bmp",
-                               "img/dark-bullets-st4.bmp"};
-    const std::string st5[] = {"img/e-bullets-st5.bmp", "img/e-d-bullets-st5.bmp",
-                               "img/dark-bullets-st5.bmp"};
+    // The three sheets of a stage's file suffix, in the order 0, 1, 2.
+    const auto sheetsOf = [](const std::string& suffix) {
+        return std::vector<std::string>{"img/e-bullets-" + suffix + ".bmp",
+                                        "img/e-d-bullets-" + suffix + ".bmp",
+                                        "img/dark-bullets-" + suffix + ".bmp"};
+    };
+    const auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
     const std::string magic = "img/magic1.bmp";
+    constexpr int U = kUntouched;
+    // Widths of sheets 0 to 2, effect 24, the laser picture and missile picture 2.
     const struct {
         int32_t index;
         std::vector<std::string> opened;
-        int sheet0, sheet1, sheet2, effect24, lazer, missile2;
+        int widths[6];
     } rows[] = {
         {2,
-         {"BGM/stage2.ogg", st2[0], st2[1], st2[2], magic, "img/effect-lazer1.bmp",
-          "img/effect-lazer1.bmp"},
-         2,
-         3,
-         4,
-         17,
-         17,
-         21},
+         join(join({"BGM/stage2.ogg"}, sheetsOf("st2")),
+              {magic, "img/effect-lazer1.bmp", "img/effect-lazer1.bmp"}),
+         {2, 3, 4, 17, 17, 21}},
         {3,
-         {"BGM/stage3-1.ogg", st3[0], st3[1], st3[2], "img/effect-lazer1.bmp", magic},
-         5,
-         6,
-         7,
-         17,
-         kUntouched,
-         21},
+         join(join({"BGM/stage3-1.ogg"}, sheetsOf("st3")), {"img/effect-lazer1.bmp", magic}),
+         {5, 6, 7, 17, U, 21}},
         {0,
-         {"BGM/stageb.ogg", stb[0], stb[1], stb[2], "img/effect-lazer3.bmp", magic},
-         8,
-         9,
-         10,
-         19,
-         kUntouched,
-         21},
+         join(join({"BGM/stageb.ogg"}, sheetsOf("stb")), {"img/effect-lazer3.bmp", magic}),
+         {8, 9, 10, 19, U, 21}},
         {4,
-         {st4[0], st4[1], st4[2], "img/effect-lazer2.bmp", "img/effect-lazer2.bmp", magic,
-          "BGM/stage4.ogg"},
-         11,
-         12,
-         13,
-         18,
-         18,
-         21},
+         join(sheetsOf("st4"),
+              {"img/effect-lazer2.bmp", "img/effect-lazer2.bmp", magic, "BGM/stage4.ogg"}),
+         {11, 12, 13, 18, 18, 21}},
         {5,
-         {"BGM/stage5.ogg", st5[0], st5[1], st5[2], "img/effect-lazer4.bmp",
-          "img/effect-lazer4.bmp", magic},
-         14,
-         15,
-         16,
-         20,
-         20,
-         21},
-        {1, {}, kUntouched, kUntouched, kUntouched, kUntouched, kUntouched, kUntouched},
-        {6, {}, kUntouched, kUntouched, kUntouched, kUntouched, kUntouched, kUntouched},
+         join(join({"BGM/stage5.ogg"}, sheetsOf("st5")),
+              {"img/effect-lazer4.bmp", "img/effect-lazer4.bmp", magic}),
+         {14, 15, 16, 20, 20, 21}},
+        {1, {}, {U, U, U, U, U, U}},
+        {6, {}, {U, U, U, U, U, U}},
     };
     CImageShooting* targets[6] = {&sheets[0],    &sheets[1],
                                   &sheets[2],    &g_EffectMannager.images[24],
@@ -240,10 +217,8 @@ TEST_F(BossScenes, NextStageAssetsLoadTheirRowsInOrder) {
         platform::headless::TakeAudioLog();
         LoadNextStageAssets(row.index);
         EXPECT_EQ(watch.Take(), row.opened);
-        const int widths[6] = {row.sheet0,   row.sheet1, row.sheet2,
-                               row.effect24, row.lazer,  row.missile2};
         for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(targets[i]->width, widths[i]) << "picture " << i;
+            EXPECT_EQ(targets[i]->width, row.widths[i]) << "picture " << i;
         // The music is loaded, never started.
         for (const std::string& line : platform::headless::TakeAudioLog())
             EXPECT_EQ(line.rfind("music play", 0), std::string::npos) << line;
