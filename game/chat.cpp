@@ -142,6 +142,27 @@ int32_t CChat::FromLeft(const CImage32& face, int32_t restX) const {
     return kFieldLeft - face.width + (kLeftSlideReach + face.width) * frame / kSlideFrames;
 }
 
+// The plain slides aim at fixed rest places; toward a centred rest x they would overshoot and
+// jump back (from the right) or jump ahead (from the left). A centred face instead covers the
+// way from its start (the field's right edge, or just out of the left one) to 322 - w/2 in
+// equal steps, truncated, and is there on the last slide frame, frame 9.
+int32_t CChat::CentredSlide(const CImage32& face, int32_t startX) const {
+    const int32_t restX = Centred(face);
+    const int32_t lastFrame = kSlideFrames - 1;
+    if (frame >= lastFrame) return restX;
+    return startX + (restX - startX) * frame / lastFrame;
+}
+
+int32_t CChat::CentredFromRight(const CImage32& face) const {
+    return CentredSlide(face, kFieldRight);
+}
+
+int32_t CChat::CentredFromLeft(const CImage32& face) const {
+    return CentredSlide(face, kFieldLeft - face.width);
+}
+
+// Faces are drawn colour-keyed and clipped to the play field, like the name plates: a face
+// sliding in from an edge never shows over the side panels.
 void CChat::DrawFace(Slot slot, int32_t x, int32_t y) {
     g_BackBuffer.BltFieldAll(g_DrawChatText, x, y, faces[slot]);
 }
@@ -179,8 +200,8 @@ void CChat::DrawChat2() {
 }
 
 void CChat::DrawChat3() {
-    if (page == 0) DrawFace(kSlotA, FromRight(Centred(faces[kSlotA])), 190);
-    if (page == 1) DrawFace(kSlotB, FromRight(Centred(faces[kSlotB])), 190);
+    if (page == 0) DrawFace(kSlotA, CentredFromRight(faces[kSlotA]), 190);
+    if (page == 1) DrawFace(kSlotB, CentredFromRight(faces[kSlotB]), 190);
     if (page == 2) DrawFace(kSlotC, FromLeft(faces[kSlotC], 185), 195);
     if (page == 3) DrawFace(kSlotD, FromRight(134), 190);
     DrawWindow(page < 2 ? kPlainCopy : g_DrawChatText);
@@ -189,7 +210,7 @@ void CChat::DrawChat3() {
 }
 
 void CChat::DrawChat4() {
-    if (page == 1) DrawFace(kSlotA, FromLeft(faces[kSlotA], Centred(faces[kSlotA])), 195);
+    if (page == 1) DrawFace(kSlotA, CentredFromLeft(faces[kSlotA]), 195);
     DrawWindow(kAverage);
     if (page == 0) {
         DrawPageText(kTextY);
@@ -200,8 +221,8 @@ void CChat::DrawChat4() {
 }
 
 void CChat::DrawBonusChat() {
-    if (page == 0 || page == 2) DrawFace(kSlotB, FromRight(Centred(faces[kSlotB])), 190);
-    if (page == 1) DrawFace(kSlotC, FromLeft(faces[kSlotC], Centred(faces[kSlotC])), 190);
+    if (page == 0 || page == 2) DrawFace(kSlotB, CentredFromRight(faces[kSlotB]), 190);
+    if (page == 1) DrawFace(kSlotC, CentredFromLeft(faces[kSlotC]), 190);
     if (page == 3) {
         const int32_t x = frame < kSlideFrames ? Trunc(510 - 37.6 * frame) : 134;
         DrawFace(kSlotD, x, 190);
@@ -223,7 +244,7 @@ void CChat::DrawChat42() {
         {160, 80, 80}, {240, 40, 120}, {280, 40, 120}, {320, 80, 80}, {400, 40, 120}};
     // The faces stand where the stage-4 conversation's second page puts them.
     if (page == 1 || page == 4) {
-        DrawFace(kSlotA, FromLeft(faces[kSlotA], Centred(faces[kSlotA])), 195);
+        DrawFace(kSlotA, CentredFromLeft(faces[kSlotA]), 195);
     }
     DrawWindow(kPlainCopy);
     const Band& band = kBands[page];
@@ -242,7 +263,7 @@ void CChat::DrawChat42() {
 void CChat::DrawChat52() {
     if (page == 1) {
         // The answer comes from the player's side, slot B.
-        DrawFace(kSlotB, FromLeft(faces[kSlotB], Centred(faces[kSlotB])), 190);
+        DrawFace(kSlotB, CentredFromLeft(faces[kSlotB]), 190);
     } else {
         int32_t level = 0;
         if (page == 0) level = std::max(0, 255 - 5 * frame);

@@ -53,6 +53,9 @@ private:
 
     int32_t FromRight(int32_t restX) const;
     int32_t FromLeft(const CImage32& face, int32_t restX) const;
+    int32_t CentredSlide(const CImage32& face, int32_t startX) const;
+    int32_t CentredFromRight(const CImage32& face) const;
+    int32_t CentredFromLeft(const CImage32& face) const;
     void DrawFace(Slot slot, int32_t x, int32_t y);
     void DrawWindow(const CDrawMode& dm);
     void DrawTextRows(int32_t sourceRow, int32_t rows, int32_t y);

@@ -191,7 +191,10 @@ CEnding::CEnding() {
 
 void CEnding::Run() {
     // Neither a continued run nor a replay earns the ending.
-    if (g_bContinued != 0 || g_bReplay != 0) skipMovie = 1;
+    if (skipMovie == 0 && (g_bContinued != 0 || g_bReplay != 0)) {
+        skipMovie = 1;
+        BeginNameEntry();
+    }
     if (skipMovie != 0) {
         RunNameEntry();
         return;
@@ -215,7 +218,19 @@ void CEnding::RunMovie() {
         DrawStaffRoll(f);
     } else {
         skipMovie = 1;
+        BeginNameEntry();
     }
+}
+
+// The buttons held as the name entry begins count as already held, as in the other menus: a
+// shot held from the last tally or the continue must not type a letter.
+void CEnding::BeginNameEntry() {
+    NameEntryState& s = g_NameEntry;
+    s.down.current = g_Input.down;
+    s.up.current = g_Input.up;
+    s.left.current = g_Input.left;
+    s.right.current = g_Input.right;
+    s.shot.current = g_Input.shot;
 }
 
 void CEnding::RunNameEntry() {

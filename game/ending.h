@@ -59,5 +59,6 @@ public:
 
 private:
     void RunMovie();
+    void BeginNameEntry();
     void LeaveToTitle();
 };

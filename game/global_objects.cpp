@@ -65,8 +65,7 @@ void CreateGlobalObjects() {
     g_pEBImage[3].Load("img/eb-missiles.bmp");
     g_MissileMannager.LoadImages();
 
-    // The scene objects, each with state and frame 0. The scenes still to be built are plain
-    // scene objects that draw nothing.
+    // The scene objects, each with state and frame 0, made once for the whole run in this order.
     g_pOpeningMovie = new COpeningMovie;
     g_pCharacterSelect = new CCharacterSelect;
     g_pTitle = new CTitle;

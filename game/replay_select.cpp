@@ -20,9 +20,9 @@ constexpr int32_t kFirstStagePair = 1;
 
 }  // namespace
 
+// The cursor stays on the slot it was left on; only starting a replay puts it back on 0.
 void CReplaySelect::Start() {
     frame = 0;
-    cursor = 0;
     up.current = g_Input.up;
     down.current = g_Input.down;
     shot.current = g_Input.shot;

@@ -70,6 +70,9 @@ void ClearCounts() {
     g_pPointMannager->killCount = 0;
 }
 
+// The stage's files are written during playback too, then holding the streams just loaded for
+// the next stage. That is harmless: only a run that reached the name entry is joined into a
+// slot, and such a run has written all six stages' files itself by then.
 void RestartReplayStreams() {
     g_Replay.SaveStage();
     g_Replay.stagePos = 0;

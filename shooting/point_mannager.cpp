@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 CPointMannager* g_pPointMannager = nullptr;
@@ -24,16 +25,26 @@ int32_t ParseScore(const char* line) {
     return static_cast<int32_t>(std::clamp<long>(value, 0, INT32_MAX));
 }
 
-// A name line "LLLLLLV": two digits per letter, one for the level. Fields are read in order
-// until one fails; those after it keep their values.
-void ParseName(const char* line, HighScoreName& name) {
-    int32_t fields[4] = {name.c1, name.c2, name.c3, name.level};
+// One column field of a name line on its own: the field's characters only, so a field that
+// does not parse leaves its value and never lets the read run on into the next column.
+void ParseField(const char* line, size_t column, size_t width, int32_t max, int32_t& value) {
+    const size_t length = std::strlen(line);
+    char field[3] = {};
+    for (size_t i = 0; i < width && column + i < length; ++i)
+        field[i] = line[column + i];
+    int parsed = 0;
     const int read =
-        std::sscanf(line, "%2d%2d%2d%1d", &fields[0], &fields[1], &fields[2], &fields[3]);
-    if (read >= 1) name.c1 = std::clamp(fields[0], 0, CPointMannager::kLetterMax);
-    if (read >= 2) name.c2 = std::clamp(fields[1], 0, CPointMannager::kLetterMax);
-    if (read >= 3) name.c3 = std::clamp(fields[2], 0, CPointMannager::kLetterMax);
-    if (read >= 4) name.level = std::clamp(fields[3], 0, kLevelMax);
+        width == 2 ? std::sscanf(field, "%02d", &parsed) : std::sscanf(field, "%01d", &parsed);
+    if (read == 1) value = std::clamp(parsed, 0, max);
+}
+
+// A name line "LLLLLLV": two digits per letter in columns 1-2, 3-4 and 5-6, one for the level
+// in column 7, each read by itself.
+void ParseName(const char* line, HighScoreName& name) {
+    ParseField(line, 0, 2, CPointMannager::kLetterMax, name.c1);
+    ParseField(line, 2, 2, CPointMannager::kLetterMax, name.c2);
+    ParseField(line, 4, 2, CPointMannager::kLetterMax, name.c3);
+    ParseField(line, 6, 1, kLevelMax, name.level);
 }
 
 }  // namespace

@@ -107,12 +107,22 @@ void ShowWindow() {
 }
 
 void EnterFullscreen() {
-    SDL_DisplayMode mode{SDL_PIXELFORMAT_UNKNOWN, kWindowWidth, kWindowHeight, 0, nullptr};
-    if (SDL_SetWindowDisplayMode(g_display->window, &mode) != 0 ||
-        SDL_SetWindowFullscreen(g_display->window, SDL_WINDOW_FULLSCREEN) != 0) {
-        SDL_SetWindowFullscreen(g_display->window, SDL_WINDOW_FULLSCREEN_DESKTOP);
-        SDL_RenderSetLogicalSize(g_display->renderer, kWindowWidth, kWindowHeight);
+    SDL_Window* window = g_display->window;
+    // Without a window manager nobody resizes a full-screen window, so it covers the screen
+    // itself first; otherwise the renderer would draw for the screen into a 640x480 corner.
+    SDL_Rect bounds{0, 0, kWindowWidth, kWindowHeight};
+    if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds) == 0) {
+        SDL_SetWindowPosition(window, bounds.x, bounds.y);
+        SDL_SetWindowSize(window, bounds.w, bounds.h);
     }
+    SDL_DisplayMode mode{SDL_PIXELFORMAT_UNKNOWN, kWindowWidth, kWindowHeight, 0, nullptr};
+    if (SDL_SetWindowDisplayMode(window, &mode) != 0 ||
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    // The switch may land on another size than 640x480, or on the desktop: the picture is
+    // scaled to fit whatever the screen became, its shape kept, with black bars beside it.
+    SDL_RenderSetLogicalSize(g_display->renderer, kWindowWidth, kWindowHeight);
 }
 
 void Shutdown() {

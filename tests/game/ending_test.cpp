@@ -96,6 +96,7 @@ TEST_F(Ending, NewBestIsNamedAndSavedInSlotZero) {
 // A held direction moves on its press and then on every 7th frame; row 3 ends at column 13.
 TEST_F(Ending, HeldCursorRepeatsAndRowThreeIsShort) {
     g_pPointMannager->score = 900;
+    Frame();
     g_Input.right = 1;
     int32_t columns[15] = {};
     for (int32_t& column : columns) {
@@ -110,6 +111,33 @@ TEST_F(Ending, HeldCursorRepeatsAndRowThreeIsShort) {
     Press(&g_Input.down);
     EXPECT_EQ(g_NameEntry.row, 3);
     EXPECT_EQ(g_NameEntry.column, 13);
+}
+
+// A shot or direction held as the name entry begins is no press, whether the entry follows a
+// continue at once or the movie's last frame: no letter is typed and the cursor stays.
+TEST_F(Ending, ButtonsHeldIntoTheNameEntryAreNoPress) {
+    g_pPointMannager->score = 900;
+    for (int32_t continued : {1, 0}) {
+        g_bContinued = static_cast<uint8_t>(continued);
+        g_NameEntry = NameEntryState();
+        g_Input.shot = 1;
+        g_Input.down = 1;
+        if (continued == 0) {
+            ending_.frame = 3499;
+            ending_.Run();
+            ASSERT_EQ(ending_.skipMovie, 1);
+        }
+        for (int f = 0; f < 3; ++f)
+            ending_.Run();
+        g_Input.shot = 0;
+        g_Input.down = 0;
+        SCOPED_TRACE(continued);
+        EXPECT_EQ(g_NameEntry.letters, 0);
+        EXPECT_EQ(g_pPointMannager->names[g_NameEntry.entryRow].c1, 92);
+        EXPECT_EQ(g_NameEntry.row, 0);
+        EXPECT_EQ(g_bMenuConfirm, 0);
+        ending_.skipMovie = 0;
+    }
 }
 
 // A run without a continue sees the whole 3500-frame ending before the name entry; during

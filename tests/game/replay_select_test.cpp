@@ -70,8 +70,9 @@ TEST_F(SmallScenes, KeyConfigTakesTheHeldButton) {
     EXPECT_EQ(g_aJoyButton[1], 5);
 }
 
-// A shot held over from the title is no press. Slot 2 plays stage 1 from the file's first
-// pair, at the level of high-score row 2, with the conversations off.
+// A shot held over from the title is no press. The cursor is kept between visits until a
+// replay starts. Slot 2 plays stage 1 from the file's first pair, at the level of high-score
+// row 2, with the conversations off.
 TEST_F(SmallScenes, ReplaySelectStartsPlaybackOfTheSlot) {
     std::filesystem::create_directory("replay");
     const std::vector<char> stage(kReplayStreamSize, 10), boss(kReplayStreamSize, 11);
@@ -95,6 +96,11 @@ TEST_F(SmallScenes, ReplaySelectStartsPlaybackOfTheSlot) {
     for (uint8_t* button : {&g_Input.down, &g_Input.down, &g_Input.up, &g_Input.down})
         Press(scene, button);
     EXPECT_EQ(scene.cursor, 2);
+    // Back to the title and in again: the cursor is still on slot 2.
+    Press(scene, &g_Input.bomb);
+    EXPECT_EQ(g_nNextScene, kSceneTitle);
+    scene.Start();
+    EXPECT_EQ(scene.cursor, 2);
     Press(scene, &g_Input.shot);
     EXPECT_EQ(g_nNextScene, kSceneGame);
     EXPECT_EQ(g_bReplay, 1);
@@ -103,5 +109,6 @@ TEST_F(SmallScenes, ReplaySelectStartsPlaybackOfTheSlot) {
     EXPECT_EQ(g_nLevel, 2);
     EXPECT_EQ(g_aReplayStage[0], 10);
     EXPECT_EQ(g_aReplayBoss[kReplayStreamSize - 1], 11);
+    scene.Start();
     EXPECT_EQ(scene.cursor, 0);
 }

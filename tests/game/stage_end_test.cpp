@@ -137,16 +137,39 @@ TEST_F(BetweenStages, BonusFollowsTheCountsAndTheLevel) {
     }
 }
 
-TEST_F(BetweenStages, StoryBandsAreClampedToTheTable) {
-    struct Case {
-        int32_t stage, page, offset, height;
+// The band of every story page, {rows from the top, height}, by stage index 0..5 and page 0..2;
+// larger indexes take row 5 and larger pages column 2.
+TEST_F(BetweenStages, StoryBandsFollowTheTable) {
+    const StoryBand table[6][3] = {
+        {{0, 150}, {150, 60}, {150, 60}},  {{0, 60}, {30, 90}, {180, 90}},
+        {{0, 210}, {210, 120}, {210, 90}}, {{0, 150}, {150, 90}, {150, 0}},
+        {{0, 90}, {120, 150}, {300, 120}}, {{0, 90}, {120, 120}, {270, 60}},
     };
-    const Case cases[] = {
-        {1, 1, 30, 90}, {4, 2, 300, 120}, {6, 0, 0, 90}, {0, 5, 150, 60}, {-3, -1, 0, 150}};
-    for (const Case& c : cases) {
-        const StoryBand band = GetStoryBand(c.stage, c.page);
-        EXPECT_EQ(band.offset, c.offset) << c.stage << "/" << c.page;
-        EXPECT_EQ(band.height, c.height) << c.stage << "/" << c.page;
+    const auto expect = [](int32_t stage, int32_t page, StoryBand band) {
+        const StoryBand got = GetStoryBand(stage, page);
+        EXPECT_EQ(got.offset * 1000 + got.height, band.offset * 1000 + band.height)
+            << stage << "/" << page;
+    };
+    for (int32_t stage = 0; stage < 6; ++stage)
+        for (int32_t page = 0; page < 3; ++page)
+            expect(stage, page, table[stage][page]);
+    expect(6, 0, {0, 90});
+    expect(7, 4, {270, 60});
+    expect(0, 5, {150, 60});
+    expect(-3, -1, {0, 150});
+}
+
+// The story has 2 pages before stages 0 to 3 and 3 before stages 4 and 5: with a press every 60
+// frames from the 260th, the next stage starts with the second press (frame 320) or the third
+// (frame 380).
+TEST_F(BetweenStages, StoryPageCountsByStage) {
+    g_bChat = 1;
+    const int expected[6] = {320, 320, 320, 320, 380, 380};
+    for (int32_t stage = 0; stage < 6; ++stage) {
+        g_nStage = stage;
+        stageEnd_->frame = 0;
+        g_Story = StoryState();
+        EXPECT_EQ(FramesUntilRequest({260, 320, 380, 440}), expected[stage]) << stage;
     }
 }
 
@@ -230,7 +253,7 @@ TEST_F(BetweenStages, PlaybackLoadsTheNextStagesPair) {
     g_bReplay = 1;
     g_nReplaySlot = 3;
     const int32_t pairOfStage[7] = {4, 1, 2, 3, 5, 6, 0};
-    for (const int32_t stage : {0, 2, 4, 5}) {
+    for (int32_t stage = 0; stage < 6; ++stage) {
         g_nStage = stage;
         stageEnd_->frame = 0;
         FramesUntilRequest();

@@ -157,23 +157,39 @@ TEST(HighScoreFile, MissingFileIsCreatedEmptyAndShortFilesSetOnlyTheirLines) {
     ExpectName(pm.names[0], 92, 92, 92, 0);
 }
 
-TEST(HighScoreFile, ValuesReadAreBroughtIntoRange) {
+TEST(HighScoreFile, ScoresReadAreBroughtIntoRange) {
     InTempDir dir;
-    WriteAll(kHighScoreFile,
-             "-5\r\n99999999999\r\nabc\r\n 42xyz\r\n-99999999999999999999999\r\n"
-             "9999993\r\n12ab\r\n-1-2-3-\r\n010203\r\n0405069\r\nextra line\r\n");
+    WriteAll(kHighScoreFile, "-5\r\n99999999999\r\nabc\r\n 42xyz\r\n-99999999999999999999999\r\n");
     CPointMannager pm;
     pm.LoadScores();
     EXPECT_EQ(pm.hiScore, 0);
     const int32_t scores[] = {0, INT32_MAX, 0, 42, 0};
     for (int i = 0; i < CPointMannager::kTableSize; ++i)
         EXPECT_EQ(pm.scores[i], scores[i]);
-    ExpectName(pm.names[0], 92, 92, 92, 2);
-    // Fields after the first that fails keep their values.
-    ExpectName(pm.names[1], 12, 92, 92, 0);
-    ExpectName(pm.names[2], 0, 0, 0, 0);
-    ExpectName(pm.names[3], 1, 2, 3, 0);
-    ExpectName(pm.names[4], 4, 5, 6, 2);
+}
+
+// Columns 1-2, 3-4 and 5-6 are each read as two digits and column 7 as one, every field on its
+// own: a field that does not parse keeps its value and the others are still read; letters are
+// brought to 0..92 and the level to 0..2.
+TEST(HighScoreFile, NameColumnsAreReadOneByOne) {
+    const struct {
+        const char* line;
+        HighScoreName expected;
+    } cases[] = {
+        {"0405069", {4, 5, 6, 2}},  {"9999993", {92, 92, 92, 2}}, {"-1-2-3-", {0, 0, 0, 0}},
+        {"12ab", {12, 51, 52, 0}},  {"010203", {1, 2, 3, 0}},     {"010203\r", {1, 2, 3, 0}},
+        {"xx01020", {50, 1, 2, 0}}, {" 5 6 7 1", {5, 6, 7, 0}},   {"01  0302", {1, 51, 3, 0}},
+        {"07", {7, 51, 52, 0}},     {"", {50, 51, 52, 0}},        {"aab 031", {50, 51, 3, 1}},
+    };
+    InTempDir dir;
+    for (const auto& c : cases) {
+        WriteAll(kHighScoreFile, std::string("1\n2\n3\n4\n5\n") + c.line + "\n");
+        CPointMannager pm;
+        pm.names[0] = {50, 51, 52, 0};
+        pm.LoadScores();
+        SCOPED_TRACE(c.line);
+        ExpectName(pm.names[0], c.expected.c1, c.expected.c2, c.expected.c3, c.expected.level);
+    }
 }
 
 TEST(HighScoreFile, FilesThatCannotBeOpenedOrReplacedAreLeftAlone) {
