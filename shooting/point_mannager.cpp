@@ -44,8 +44,7 @@ void CPointMannager::AddGauge(int32_t n) {
 
 void CPointMannager::Update() {
     chain = std::clamp<int32_t>(chain - 2, 0, kChainMax);
-    // The score shows as an unsigned 32-bit number, so it wraps rather than overflows.
-    score = static_cast<int32_t>(static_cast<uint32_t>(score) + static_cast<uint32_t>(chain));
+    AddScore(chain);
 }
 
 void CPointMannager::LoadCompressedImage(const char* file) {

@@ -14,6 +14,12 @@ struct HighScoreName {
     int32_t level = 0;
 };
 
+// The low 32 bits of n: the score is shown as an unsigned 32-bit number, so sums wrap around
+// rather than overflow.
+inline int32_t WrapScore(int64_t n) {
+    return static_cast<int32_t>(static_cast<uint32_t>(n));
+}
+
 // The score, the high-score table with its file "init.bin", and the gauges the shooting feeds.
 class CPointMannager {
 public:
@@ -39,6 +45,9 @@ public:
 
     // chain += n, at most kChainMax; nothing stops it going below 0 here.
     void AddGauge(int32_t n);
+    // score += n: every addition to the score goes through here and wraps like the panel's
+    // unsigned 32-bit number.
+    void AddScore(int64_t n) { score = WrapScore(int64_t{score} + n); }
     // Once per frame of play: the chain drains by 2 (kept within 0..kChainMax) and what is left
     // is added to the score.
     void Update();
