@@ -1,5 +1,6 @@
 #include "engine/replay.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -54,18 +55,22 @@ void CReplay::Reset() {
 }
 
 void CReplay::Record(uint8_t input) {
+    // A read can leave a position at the stream's end, and the positions are open to every
+    // scene, so each is brought into the stream before it is written through.
     if (g_nNextScene == 10) {
+        stagePos = std::clamp(stagePos, 0, kReplayStreamSize - 1);
         g_aReplayStage[stagePos] = input;
         if (stagePos + 1 < kReplayStreamSize) ++stagePos;
     } else if (g_nNextScene == 50) {
+        bossPos = std::clamp(bossPos, 0, kReplayStreamSize - 1);
         g_aReplayBoss[bossPos] = input;
         if (bossPos + 1 < kReplayStreamSize) ++bossPos;
     }
 }
 
 uint8_t CReplay::Read() {
-    if (stagePos >= kReplayStreamSize) stagePos = 0;
-    if (bossPos >= kReplayStreamSize) bossPos = 0;
+    if (stagePos < 0 || stagePos >= kReplayStreamSize) stagePos = 0;
+    if (bossPos < 0 || bossPos >= kReplayStreamSize) bossPos = 0;
     if (g_nNextScene == 10) return g_aReplayStage[stagePos++];
     if (g_nNextScene == 50) return g_aReplayBoss[bossPos++];
     return 0;

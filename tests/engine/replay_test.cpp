@@ -89,6 +89,21 @@ TEST_F(Replay, RecordSaturatesAndReadWraps) {
     EXPECT_EQ(g_Replay.stagePos, 11200);
     EXPECT_EQ(g_Replay.Read(), g_aReplayStage[0]);
     EXPECT_EQ(g_Replay.stagePos, 1);
+
+    // A position a read left at the end is written at the last byte; one set below the start
+    // records at the first byte and reads from it.
+    g_Replay.stagePos = kReplayStreamSize;
+    g_Replay.Record(0x55);
+    EXPECT_EQ(g_aReplayStage[11199], 0x55);
+    EXPECT_EQ(g_Replay.stagePos, 11199);
+    g_Replay.stagePos = -5;
+    g_Replay.Record(0x66);
+    EXPECT_EQ(g_aReplayStage[0], 0x66);
+    EXPECT_EQ(g_Replay.stagePos, 1);
+    g_nNextScene = 50;
+    g_Replay.bossPos = -1;
+    EXPECT_EQ(g_Replay.Read(), 0x41);
+    EXPECT_EQ(g_Replay.bossPos, 1);
 }
 
 TEST_F(Replay, OtherScenesNeitherRecordNorRead) {
