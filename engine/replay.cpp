@@ -1,6 +1,7 @@
 #include "engine/replay.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -39,6 +40,52 @@ void WriteStream(const FileName& name, const uint8_t* stream) {
     if (file == nullptr) return;
     std::fwrite(stream, 1, kReplayStreamSize, file);
     std::fclose(file);
+}
+
+// While a run is saved: the joined run, and the old slot 4 until the table is in place.
+constexpr const char* kRunAside = "replay/rpl.new";
+constexpr const char* kDroppedAside = "replay/rpl.old";
+
+// Where PrepareRun moves slot `from`: one row down, or aside for the last row.
+FileName ShiftTarget(int32_t from) {
+    FileName name;
+    std::snprintf(name.text, sizeof name.text, "%s",
+                  from + 1 < kReplaySlotCount ? SlotName(from + 1).text : kDroppedAside);
+    return name;
+}
+
+// Renames `from` to `to`; a source that is not there (nor its folder) has nothing to move.
+bool MoveSlot(const char* from, const char* to) {
+    if (std::rename(from, to) == 0) return true;
+    return errno == ENOENT || errno == ENOTDIR;
+}
+
+// Undoes PrepareRun's moves of slots first..4, the earliest move last.
+void MoveBack(int32_t first) {
+    for (int32_t from = first; from < kReplaySlotCount; ++from)
+        MoveSlot(ShiftTarget(from).text, SlotName(from).text);
+}
+
+// The twelve temporary files joined into `path`, missing bytes as 0; false when the file could
+// not be written whole. The stage stream doubles as the copy buffer, as a run is only saved
+// after it has ended.
+bool JoinRun(const char* path) {
+    std::FILE* out = std::fopen(path, "wb");
+    if (out == nullptr) return false;
+    bool ok = true;
+    for (int32_t n = 1; n <= 6; ++n) {
+        for (int32_t part = 0; part < 2; ++part) {
+            size_t got = 0;
+            if (std::FILE* in = std::fopen(TmpName(n, part).text, "rb")) {
+                got = std::fread(g_aReplayStage, 1, kReplayStreamSize, in);
+                std::fclose(in);
+            }
+            std::memset(g_aReplayStage + got, 0, kReplayStreamSize - got);
+            ok = ok && std::fwrite(g_aReplayStage, 1, kReplayStreamSize, out) ==
+                           size_t(kReplayStreamSize);
+        }
+    }
+    return std::fclose(out) == 0 && ok;
 }
 
 }  // namespace
@@ -84,25 +131,6 @@ void CReplay::SaveStage() const {
     WriteStream(TmpName(n, 1), g_aReplayBoss);
 }
 
-void CReplay::SaveSlot(int32_t slot) {
-    MakeReplayFolder();
-    std::FILE* out = std::fopen(SlotName(slot).text, "wb");
-    if (out == nullptr) return;
-    // The stage stream doubles as the copy buffer, as the slot is only saved after the run.
-    for (int32_t n = 1; n <= 6; ++n) {
-        for (int32_t part = 0; part < 2; ++part) {
-            size_t got = 0;
-            if (std::FILE* in = std::fopen(TmpName(n, part).text, "rb")) {
-                got = std::fread(g_aReplayStage, 1, kReplayStreamSize, in);
-                std::fclose(in);
-            }
-            std::memset(g_aReplayStage + got, 0, kReplayStreamSize - got);
-            std::fwrite(g_aReplayStage, 1, kReplayStreamSize, out);
-        }
-    }
-    std::fclose(out);
-}
-
 void CReplay::Load(int32_t slot, int32_t n) {
     const FileName name = SlotName(slot);
     std::FILE* file = std::fopen(name.text, "rb");
@@ -122,18 +150,32 @@ void CReplay::Load(int32_t slot, int32_t n) {
     std::fclose(file);
 }
 
-void CReplay::ShiftSlots(int32_t row) {
-    if (row < 0 || row >= kReplaySlotCount) return;
-    for (int32_t from = kReplaySlotCount - 2; from >= row; --from) {
-        const FileName to = SlotName(from + 1);
-        if (std::rename(SlotName(from).text, to.text) != 0) std::remove(to.text);
+bool CReplay::PrepareRun(int32_t row) {
+    if (row < 0 || row >= kReplaySlotCount) return false;
+    MakeReplayFolder();
+    // Leftovers of an interrupted save would otherwise pass for this one's.
+    std::remove(kRunAside);
+    std::remove(kDroppedAside);
+    if (!JoinRun(kRunAside)) std::remove(kRunAside);
+    // The moves run from the last row up, so each goes to a name just vacated.
+    for (int32_t from = kReplaySlotCount - 1; from >= row; --from) {
+        if (!MoveSlot(SlotName(from).text, ShiftTarget(from).text)) {
+            MoveBack(from + 1);
+            std::remove(kRunAside);
+            return false;
+        }
     }
+    return true;
 }
 
-void CReplay::SaveRun(int32_t row) {
-    if (row < 0 || row >= kReplaySlotCount) return;
-    ShiftSlots(row);
-    SaveSlot(row);
+void CReplay::CommitRun(int32_t row) {
+    std::remove(kDroppedAside);
+    MoveSlot(kRunAside, SlotName(row).text);
+}
+
+void CReplay::UndoRun(int32_t row) {
+    MoveBack(row);
+    std::remove(kRunAside);
 }
 
 CReplay g_Replay;

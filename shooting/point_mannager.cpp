@@ -101,9 +101,13 @@ void CPointMannager::LoadScores() {
     }
 }
 
-void CPointMannager::SaveScores() {
+bool CPointMannager::SaveScores() {
+    return WriteScoresAside() && ReplaceScores();
+}
+
+bool CPointMannager::WriteScoresAside() {
     File file(std::fopen(kHighScoreTempFile, "w"), &std::fclose);
-    if (file == nullptr) return;
+    if (file == nullptr) return false;
 
     bool ok = true;
     for (int32_t s : scores)
@@ -117,8 +121,18 @@ void CPointMannager::SaveScores() {
                                 name.level) > 0;
     }
     const bool closed = std::fclose(file.release()) == 0;
-    // Failures stay silent; the old file is replaced only by a complete new one.
-    if (!ok || !closed || std::rename(kHighScoreTempFile, kHighScoreFile) != 0) {
-        std::remove(kHighScoreTempFile);
-    }
+    // The old file is replaced only by a complete new one.
+    if (ok && closed) return true;
+    DiscardScores();
+    return false;
+}
+
+bool CPointMannager::ReplaceScores() {
+    if (std::rename(kHighScoreTempFile, kHighScoreFile) == 0) return true;
+    DiscardScores();
+    return false;
+}
+
+void CPointMannager::DiscardScores() {
+    std::remove(kHighScoreTempFile);
 }

@@ -69,8 +69,15 @@ public:
     // exists but cannot be opened is left alone. Every value read is brought into range.
     void LoadScores();
     // Writes "init.bin" through a temporary file renamed over it, so a failed save leaves the
-    // old file whole. Letters above 92 become 92 and levels above 92 become 0, in the table too.
-    void SaveScores();
+    // old file whole; true once the new file is in place. Letters above 92 become 92 and levels
+    // above 92 become 0, in the table too.
+    bool SaveScores();
+    // The two halves of SaveScores, for a save that must move other files in between: the
+    // table written to the temporary file, then that file put in place of "init.bin". Each
+    // removes the temporary file when it fails.
+    bool WriteScoresAside();
+    static bool ReplaceScores();
+    static void DiscardScores();
 };
 
 extern CPointMannager* g_pPointMannager;

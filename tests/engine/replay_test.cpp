@@ -46,6 +46,11 @@ std::string Slot(int slot) {
     return "replay/rpl" + std::to_string(slot) + ".dat";
 }
 
+// Both steps of saving a run, with nothing failing in between.
+void SaveRun(int row) {
+    if (g_Replay.PrepareRun(row)) CReplay::CommitRun(row);
+}
+
 class Replay : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -142,7 +147,7 @@ TEST_F(Replay, SaveStageNamesTheStageJustFinished) {
     }
 }
 
-TEST_F(Replay, SaveSlotJoinsTheTemporaryFilesWithZerosForWhatIsMissing) {
+TEST_F(Replay, SavedRunJoinsTheTemporaryFilesWithZerosForWhatIsMissing) {
     std::filesystem::create_directory("replay");
     for (int n = 1; n <= 6; ++n) {
         for (int part = 0; part < 2; ++part)
@@ -152,7 +157,7 @@ TEST_F(Replay, SaveSlotJoinsTheTemporaryFilesWithZerosForWhatIsMissing) {
     WriteFile(Tmp(4, 0), Block(99, 100));
     WriteFile(Tmp(6, 1), Block(77, kPart + 50));
 
-    g_Replay.SaveSlot(2);
+    SaveRun(2);
     const Bytes slot = ReadFile(Slot(2));
     ASSERT_EQ(slot.size(), 134400u);
     for (int n = 1; n <= 6; ++n) {
@@ -223,7 +228,7 @@ TEST_F(Replay, SaveRunShiftsTheLowerSlotsDown) {
         for (int slot = 0; slot < 5; ++slot) {
             if (slot != 2) WriteFile(Slot(slot), Bytes{uint8_t('a' + slot)});
         }
-        g_Replay.SaveRun(row);
+        SaveRun(row);
         for (int slot = 0; slot < 5; ++slot) {
             SCOPED_TRACE(slot);
             int owner = slot;  // whose file now sits in this slot; -1 for none
@@ -265,7 +270,7 @@ TEST_F(Replay, ARecordedRunPlaysBackStageByStage) {
         g_nStage = played == 5 ? 6 : order[played + 1];
         g_Replay.SaveStage();
     }
-    g_Replay.SaveRun(0);
+    SaveRun(0);
 
     g_Replay.Reset();
     for (int played = 0; played < 6; ++played) {
