@@ -168,9 +168,9 @@ bool CReplay::PrepareRun(int32_t row) {
     return true;
 }
 
-void CReplay::CommitRun(int32_t row) {
+void CReplay::SaveSlot(int32_t slot) {
     std::remove(kDroppedAside);
-    MoveSlot(kRunAside, SlotName(row).text);
+    MoveSlot(kRunAside, SlotName(slot).text);
 }
 
 void CReplay::UndoRun(int32_t row) {

@@ -40,9 +40,9 @@ public:
     // It returns false, with everything moved back, when a file cannot be moved, and for a row
     // outside 0..4.
     bool PrepareRun(int32_t row);
-    // Puts the joined run into slot `row` and drops the old slot 4. A run that could not be
-    // joined leaves its row empty.
-    static void CommitRun(int32_t row);
+    // Makes the run joined by PrepareRun slot file `slot` and drops the old slot 4. A run that
+    // could not be joined leaves its slot empty.
+    static void SaveSlot(int32_t slot);
     // Moves the slots back where PrepareRun found them and drops the joined run.
     static void UndoRun(int32_t row);
 };

@@ -16,7 +16,7 @@ bool SaveInOrder(CPointMannager& p, int32_t row) {
         CReplay::UndoRun(row);
         return false;
     }
-    CReplay::CommitRun(row);
+    CReplay::SaveSlot(row);
     return true;
 }
 

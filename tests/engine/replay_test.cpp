@@ -48,7 +48,7 @@ std::string Slot(int slot) {
 
 // Both steps of saving a run, with nothing failing in between.
 void SaveRun(int row) {
-    if (g_Replay.PrepareRun(row)) CReplay::CommitRun(row);
+    if (g_Replay.PrepareRun(row)) CReplay::SaveSlot(row);
 }
 
 class Replay : public ::testing::Test {
