@@ -181,7 +181,7 @@ bool CEnemy::Damage() {
 void CEnemy::Kill() {
     const EnemyKind& row = EnemyKindTable[kind];
     RequestSound(DeathSound(row.soundClass));
-    g_pPointMannager->score += kKillScore;
+    g_pPointMannager->AddScore(kKillScore);
     if (g_Player.hitY > 0) {
         g_pPointMannager->powerGauge += kKillPower;
         g_pPointMannager->killCount += 1;

@@ -30,17 +30,21 @@ public:
     // Writes both streams to the temporary files of the stage just finished. It runs when the
     // stage index (g_nStage) already names the next stage.
     void SaveStage() const;
-    // Joins the twelve temporary files into slot file `slot`; missing bytes are written as 0.
-    void SaveSlot(int32_t slot);
     // Leaves the n-th stage's pair of streams of slot file `slot` in memory. A missing slot file
     // is created empty; bytes beyond a short file's end stay as they were.
     void Load(int32_t slot, int32_t n);
-    // A run whose score entered high-score row `row`: the slot files of rows row..3 move down one
-    // row (the last one drops out), then the run is saved into slot `row`. Any other row saves
-    // nothing.
-    void SaveRun(int32_t row);
-    // Moves slot files row..3 to row+1..4, newest last; a missing file empties its new row.
-    static void ShiftSlots(int32_t row);
+    // A run whose score entered high-score row `row` is saved in two steps around the table's
+    // own save, so that table rows and slot files stay paired whatever fails. PrepareRun joins
+    // the twelve temporary files aside (missing bytes as 0), sets slot 4 aside and moves slots
+    // row..3 down one row; a missing slot file, or no "replay" folder, leaves its new row empty.
+    // It returns false, with everything moved back, when a file cannot be moved, and for a row
+    // outside 0..4.
+    bool PrepareRun(int32_t row);
+    // Makes the run joined by PrepareRun slot file `slot` and drops the old slot 4. A run that
+    // could not be joined leaves its slot empty.
+    static void SaveSlot(int32_t slot);
+    // Moves the slots back where PrepareRun found them and drops the joined run.
+    static void UndoRun(int32_t row);
 };
 
 extern CReplay g_Replay;

@@ -4,9 +4,9 @@
 
 #include "engine/game_state.h"
 #include "engine/music.h"
-#include "engine/replay.h"
 #include "engine/requests.h"
 #include "game/game_reset.h"
+#include "game/high_score_save.h"
 #include "game/input.h"
 #include "game/play_screen.h"
 #include "game/scenes.h"
@@ -287,7 +287,7 @@ void CEnding::LeaveToTitle() {
     g_Input.shotPrev = 0;
     g_bMenuConfirm = 0;
     // Only a run that made the table keeps its replay, in its row's slot.
-    if (s.inserted != 0) g_Replay.SaveRun(s.entryRow);
+    SaveHighScores(s.inserted != 0 ? s.entryRow : -1);
     s.inserted = 0;
     s.entryRow = kLastRow;
     s.letters = 0;
@@ -296,5 +296,4 @@ void CEnding::LeaveToTitle() {
     g_nNextScene = kSceneTitle;
     skipMovie = 0;
     ReturnMusicToStage1();
-    g_pPointMannager->SaveScores();
 }

@@ -14,6 +14,12 @@ void ResetInputEdges();
 // seeded with 1: what going back to the title, giving up and continuing all start with.
 void NewShip(int32_t power);
 
+// Every piece of shared game state back at its value at program start: the game-state table,
+// the scene numbers and current objects, input, menus and prompts, the pools, effects, bomb and
+// ship, the replay recorder, the generator and the frame counters. The window's creation starts
+// from it, so a program that creates its window again starts over as a fresh one would.
+void ResetProgramState();
+
 // The new-game reset: the ship, the high-score table, the stage scripts and bosses, every pool,
 // the bomb, stage 1 with its boss current, a black screen, both replay positions 0 and the
 // generator seeded with 1.

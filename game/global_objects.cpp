@@ -8,6 +8,7 @@
 #include "game/chat.h"
 #include "game/continue_prompt.h"
 #include "game/ending.h"
+#include "game/game_reset.h"
 #include "game/game_scene.h"
 #include "game/key_config.h"
 #include "game/level_select.h"
@@ -45,7 +46,19 @@ CEnemyMannager* g_pStage = nullptr;
 CBackGround2* g_pBG = nullptr;
 CBoss* g_pBoss = nullptr;
 
+namespace {
+
+// A second creation of the window replaces the objects of the first, so it starts as fresh.
+template <class T, class Holder>
+void Remake(Holder*& holder) {
+    delete holder;
+    holder = new T;
+}
+
+}  // namespace
+
 void CreateGlobalObjects() {
+    ResetProgramState();
     // The full-screen program loads these pictures once its display has been switched.
     const bool deferPictures = g_Variant == Variant::Fullscreen;
     if (!deferPictures) LoadTitleAndContinuePictures();
@@ -54,10 +67,11 @@ void CreateGlobalObjects() {
         image.Create(1, 1);
     if (!deferPictures) LoadBattleFrameImage();
     LoadPanelImages();
-    g_pChat = new CChat;
+    Remake<CChat>(g_pChat);
 
-    g_pPointMannager = new CPointMannager;
+    Remake<CPointMannager>(g_pPointMannager);
     // The sheets of stage 1, where every run starts, and the missiles' sheet.
+    delete[] g_pEBImage;
     g_pEBImage = new CImageShooting[4];
     g_pEBImage[0].Load("img/e-bullets.bmp");
     g_pEBImage[1].Load("img/e-d-bullets.bmp");
@@ -65,21 +79,21 @@ void CreateGlobalObjects() {
     g_pEBImage[3].Load("img/eb-missiles.bmp");
     g_MissileMannager.LoadImages();
 
-    // The scene objects, each with state and frame 0, made once for the whole run in this order.
-    g_pOpeningMovie = new COpeningMovie;
-    g_pCharacterSelect = new CCharacterSelect;
-    g_pTitle = new CTitle;
-    g_pLevelSelect = new CLevelSelect;
-    g_pGameChat = new CGameChat;
-    g_pContinue = new CContinue;
-    g_pGame = new CGame;
-    g_pStageEnd = new CStageEnd;
-    g_pGameBoss = new CGameBoss;
-    g_pStory = new CStory;
-    g_pEnding = new CEnding;
-    g_pKeyConfig = new CKeyConfig;
-    g_pPause = new CPause;
-    g_pReplaySelect = new CReplaySelect;
+    // The scene objects, each with state and frame 0, made in this order.
+    Remake<COpeningMovie>(g_pOpeningMovie);
+    Remake<CCharacterSelect>(g_pCharacterSelect);
+    Remake<CTitle>(g_pTitle);
+    Remake<CLevelSelect>(g_pLevelSelect);
+    Remake<CGameChat>(g_pGameChat);
+    Remake<CContinue>(g_pContinue);
+    Remake<CGame>(g_pGame);
+    Remake<CStageEnd>(g_pStageEnd);
+    Remake<CGameBoss>(g_pGameBoss);
+    Remake<CStory>(g_pStory);
+    Remake<CEnding>(g_pEnding);
+    Remake<CKeyConfig>(g_pKeyConfig);
+    Remake<CPause>(g_pPause);
+    Remake<CReplaySelect>(g_pReplaySelect);
     g_pScene = g_pOpeningMovie;
     LoadBossGaugeImages();
     InitGlyphGrid();

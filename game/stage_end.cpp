@@ -99,9 +99,12 @@ void FreeStoryText() {
 }
 
 int32_t StageBonus() {
-    const int32_t sum = g_pPointMannager->itemCount * 10 + g_pPointMannager->killCount * 100 +
-                        g_Player.bombs * 1000 + g_Player.lives * 5000;
-    return static_cast<int32_t>(sum * LevelBonusFactor[std::clamp(g_nLevel, 0, 2)]);
+    // Worked out in full, then wrapped as the score is: no count can make it overflow.
+    const int64_t sum = int64_t{g_pPointMannager->itemCount} * 10 +
+                        int64_t{g_pPointMannager->killCount} * 100 +
+                        int64_t{g_Player.bombs} * 1000 + int64_t{g_Player.lives} * 5000;
+    const double bonus = static_cast<double>(sum) * LevelBonusFactor[std::clamp(g_nLevel, 0, 2)];
+    return WrapScore(static_cast<int64_t>(bonus));
 }
 
 CStageEnd::CStageEnd() {
@@ -203,7 +206,7 @@ void CStageEnd::DrawCounts(int32_t panelX, int32_t bonus, bool numbers) {
 void CStageEnd::DrawTally() {
     const int32_t bonus = StageBonus();
     DrawCounts(134, bonus, frame <= kTallyFrames);
-    if (frame == kBonusFrame) g_pPointMannager->score += bonus;
+    if (frame == kBonusFrame) g_pPointMannager->AddScore(bonus);
     if (frame > kStoryLoadFrame) DrawStoryPage();
     frame += 1;
 }
@@ -223,7 +226,7 @@ void CStageEnd::DrawStoryPage() {
 void CStageEnd::DrawFinalTally() {
     const int32_t bonus = StageBonus();
     DrawCounts(132, bonus, true);
-    if (frame == kBonusFrame) g_pPointMannager->score += bonus;
+    if (frame == kBonusFrame) g_pPointMannager->AddScore(bonus);
     holdFrames += 1;
     g_BackBuffer.Copy(0, 0, g_StageEndSpareImage);
     if (holdFrames > kFinalHold && holdSteps <= kFinalSteps) {

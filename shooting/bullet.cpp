@@ -35,6 +35,7 @@ void CBulletMannager::Shoot(int32_t x, int32_t y, int32_t kind, int32_t cell, fl
 }
 
 void CBulletMannager::Move(int32_t i) {
+    if (i < 0 || i >= kShotCount) return;
     CBullet& shot = shots[i];
     if (shot.alive == 0) return;
     // The area is tested before the move, so a shot is freed one frame after leaving it.
@@ -48,6 +49,7 @@ void CBulletMannager::Move(int32_t i) {
 }
 
 void CBulletMannager::Draw(int32_t i, CImage32& dest) const {
+    if (i < 0 || i >= kShotCount) return;
     const CBullet& shot = shots[i];
     if (shot.kind < 0 || shot.kind > 2) return;
     const ShotCell& size = ShotCellTable[shot.kind];
@@ -56,10 +58,12 @@ void CBulletMannager::Draw(int32_t i, CImage32& dest) const {
 }
 
 CImageShooting* CBulletMannager::GetImage(int32_t kind) {
+    if (kind < -1 || kind > 2) return nullptr;
     return &images[kind + 1];
 }
 
 const CImageShooting* CBulletMannager::GetImage(int32_t kind) const {
+    if (kind < -1 || kind > 2) return nullptr;
     return &images[kind + 1];
 }
 

@@ -42,6 +42,7 @@ public:
     // Draws slot i keyed into dest, in play or not: a free shot sits at the origin, outside the
     // play field. Kinds without a sheet draw nothing.
     void Draw(int32_t i, CImage32& dest) const;
+    // The sheet of shot kind -1..2; nullptr for any other kind.
     CImageShooting* GetImage(int32_t kind);
     const CImageShooting* GetImage(int32_t kind) const;
     void Init();

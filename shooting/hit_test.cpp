@@ -38,7 +38,7 @@ bool ShotsHit(CEnemyObject& e, const EnemyBox& box) {
         }
         result = true;
         if (box.shotSound && e.alive != 0) RequestSound(kSoundHitLoop);
-        g_pPointMannager->score += kShotScore;
+        g_pPointMannager->AddScore(kShotScore);
         if (shot.value > best) best = shot.value;
         // Out of play; value and cell stay as they were.
         static_cast<CFlingObject&>(shot) = CFlingObject();

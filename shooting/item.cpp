@@ -60,6 +60,8 @@ void PickUp(CItem& item) {
     item.alive = 0;
     item.x = 0;
     item.y = 0;
+    // Only the thrown types have an entry in every table; anything else is taken for nothing.
+    if (type < 0 || type >= kItemTypeCount) return;
     g_pPointMannager->itemCount += 1;
     g_pPointMannager->extendGauge += kExtendPerItem;
     const ItemEffect& gain = ItemEffectTable[type];
@@ -68,7 +70,7 @@ void PickUp(CItem& item) {
     if (g_Player.power < CPlayer::kMaxPower) g_Player.power += gain.power;
     const bool givesNothing = gain.lives == 0 && gain.bombs == 0 && gain.power == 0;
     RequestSound(givesNothing ? kSoundItem : kSoundBonusItem);
-    g_pPointMannager->score += ItemScoreTable[type];
+    g_pPointMannager->AddScore(ItemScoreTable[type]);
 }
 
 }  // namespace
@@ -100,6 +102,7 @@ void CItemMannager::Drop(int32_t x, int32_t y, int32_t type, int32_t angle, int3
 }
 
 void CItemMannager::Move(int32_t i) {
+    if (i < 0 || i >= kItemCount) return;
     CItem& item = items[i];
     if (item.alive == 0) return;
     if (!(100 < item.x && item.x < 550 && -50 < item.y && item.y <= 500)) {
@@ -114,6 +117,7 @@ void CItemMannager::Move(int32_t i) {
 }
 
 void CItemMannager::Draw(int32_t i, CImage32& dest) const {
+    if (i < 0 || i >= kItemCount) return;
     const CItem& item = items[i];
     if (item.alive == 0 || item.kind < 0 || item.kind >= kItemTypeCount) return;
     dest.BltFieldAll(g_DrawKey, Trunc(item.x), Trunc(item.y), images[item.kind]);

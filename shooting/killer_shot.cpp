@@ -257,6 +257,7 @@ void CKillerShotMannager::Shoot(int32_t x, int32_t y, int32_t killKind, int32_t 
 }
 
 void CKillerShotMannager::Move(int32_t i) {
+    if (i < 0 || i >= kShotCount) return;
     CKillerShot& s = shots[i];
     if (s.alive == 0) return;
     switch (s.killKind) {
@@ -287,6 +288,7 @@ void CKillerShotMannager::Move(int32_t i) {
 }
 
 void CKillerShotMannager::Draw(int32_t i, CImage32& dest) const {
+    if (i < 0 || i >= kShotCount) return;
     const CKillerShot& s = shots[i];
     if (s.alive == 0 || s.kind < 0 || s.kind >= kKillerShotRows) return;
     const CImageShooting& image = g_KillerShotImage[s.kind];

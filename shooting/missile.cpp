@@ -536,7 +536,7 @@ void CMissile::LargeBurst() {
         g_EffectMannager.AddMidEx(cx, cy, 18, 11, vx1, vy1, 0, 0);
         g_EffectMannager.AddMidEx(cx, cy, 18, 11, -0.5f * vx1, -0.5f * vy1, 0, 0);
     }
-    g_pPointMannager->score += kLargeBurstScore;
+    g_pPointMannager->AddScore(kLargeBurstScore);
     RequestSound(kSoundDeath);
     Remove();
 }

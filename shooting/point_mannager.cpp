@@ -55,8 +55,7 @@ void CPointMannager::AddGauge(int32_t n) {
 
 void CPointMannager::Update() {
     chain = std::clamp<int32_t>(chain - 2, 0, kChainMax);
-    // The score shows as an unsigned 32-bit number, so it wraps rather than overflows.
-    score = static_cast<int32_t>(static_cast<uint32_t>(score) + static_cast<uint32_t>(chain));
+    AddScore(chain);
 }
 
 void CPointMannager::LoadCompressedImage(const char* file) {
@@ -113,9 +112,13 @@ void CPointMannager::LoadScores() {
     }
 }
 
-void CPointMannager::SaveScores() {
+bool CPointMannager::SaveScores() {
+    return WriteScoresAside() && ReplaceScores();
+}
+
+bool CPointMannager::WriteScoresAside() {
     File file(std::fopen(kHighScoreTempFile, "w"), &std::fclose);
-    if (file == nullptr) return;
+    if (file == nullptr) return false;
 
     bool ok = true;
     for (int32_t s : scores)
@@ -129,8 +132,18 @@ void CPointMannager::SaveScores() {
                                 name.level) > 0;
     }
     const bool closed = std::fclose(file.release()) == 0;
-    // Failures stay silent; the old file is replaced only by a complete new one.
-    if (!ok || !closed || std::rename(kHighScoreTempFile, kHighScoreFile) != 0) {
-        std::remove(kHighScoreTempFile);
-    }
+    // The old file is replaced only by a complete new one.
+    if (ok && closed) return true;
+    DiscardScores();
+    return false;
+}
+
+bool CPointMannager::ReplaceScores() {
+    if (std::rename(kHighScoreTempFile, kHighScoreFile) == 0) return true;
+    DiscardScores();
+    return false;
+}
+
+void CPointMannager::DiscardScores() {
+    std::remove(kHighScoreTempFile);
 }

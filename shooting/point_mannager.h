@@ -14,6 +14,12 @@ struct HighScoreName {
     int32_t level = 0;
 };
 
+// The low 32 bits of n: the score is shown as an unsigned 32-bit number, so sums wrap around
+// rather than overflow.
+inline int32_t WrapScore(int64_t n) {
+    return static_cast<int32_t>(static_cast<uint32_t>(n));
+}
+
 // The score, the high-score table with its file "init.bin", and the gauges the shooting feeds.
 class CPointMannager {
 public:
@@ -39,6 +45,9 @@ public:
 
     // chain += n, at most kChainMax; nothing stops it going below 0 here.
     void AddGauge(int32_t n);
+    // score += n: every addition to the score goes through here and wraps like the panel's
+    // unsigned 32-bit number.
+    void AddScore(int64_t n) { score = WrapScore(int64_t{score} + n); }
     // Once per frame of play: the chain drains by 2 (kept within 0..kChainMax) and what is left
     // is added to the score.
     void Update();
@@ -60,8 +69,15 @@ public:
     // exists but cannot be opened is left alone. Every value read is brought into range.
     void LoadScores();
     // Writes "init.bin" through a temporary file renamed over it, so a failed save leaves the
-    // old file whole. Letters above 92 become 92 and levels above 92 become 0, in the table too.
-    void SaveScores();
+    // old file whole; true once the new file is in place. Letters above 92 become 92 and levels
+    // above 92 become 0, in the table too.
+    bool SaveScores();
+    // The two halves of SaveScores, for a save that must move other files in between: the
+    // table written to the temporary file, then that file put in place of "init.bin". Each
+    // removes the temporary file when it fails.
+    bool WriteScoresAside();
+    static bool ReplaceScores();
+    static void DiscardScores();
 };
 
 extern CPointMannager* g_pPointMannager;

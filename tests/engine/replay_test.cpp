@@ -46,6 +46,11 @@ std::string Slot(int slot) {
     return "replay/rpl" + std::to_string(slot) + ".dat";
 }
 
+// Both steps of saving a run, with nothing failing in between.
+void SaveRun(int row) {
+    if (g_Replay.PrepareRun(row)) CReplay::SaveSlot(row);
+}
+
 class Replay : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -89,6 +94,21 @@ TEST_F(Replay, RecordSaturatesAndReadWraps) {
     EXPECT_EQ(g_Replay.stagePos, 11200);
     EXPECT_EQ(g_Replay.Read(), g_aReplayStage[0]);
     EXPECT_EQ(g_Replay.stagePos, 1);
+
+    // A position a read left at the end is written at the last byte; one set below the start
+    // records at the first byte and reads from it.
+    g_Replay.stagePos = kReplayStreamSize;
+    g_Replay.Record(0x55);
+    EXPECT_EQ(g_aReplayStage[11199], 0x55);
+    EXPECT_EQ(g_Replay.stagePos, 11199);
+    g_Replay.stagePos = -5;
+    g_Replay.Record(0x66);
+    EXPECT_EQ(g_aReplayStage[0], 0x66);
+    EXPECT_EQ(g_Replay.stagePos, 1);
+    g_nNextScene = 50;
+    g_Replay.bossPos = -1;
+    EXPECT_EQ(g_Replay.Read(), 0x41);
+    EXPECT_EQ(g_Replay.bossPos, 1);
 }
 
 TEST_F(Replay, OtherScenesNeitherRecordNorRead) {
@@ -127,7 +147,7 @@ TEST_F(Replay, SaveStageNamesTheStageJustFinished) {
     }
 }
 
-TEST_F(Replay, SaveSlotJoinsTheTemporaryFilesWithZerosForWhatIsMissing) {
+TEST_F(Replay, SavedRunJoinsTheTemporaryFilesWithZerosForWhatIsMissing) {
     std::filesystem::create_directory("replay");
     for (int n = 1; n <= 6; ++n) {
         for (int part = 0; part < 2; ++part)
@@ -137,7 +157,7 @@ TEST_F(Replay, SaveSlotJoinsTheTemporaryFilesWithZerosForWhatIsMissing) {
     WriteFile(Tmp(4, 0), Block(99, 100));
     WriteFile(Tmp(6, 1), Block(77, kPart + 50));
 
-    g_Replay.SaveSlot(2);
+    SaveRun(2);
     const Bytes slot = ReadFile(Slot(2));
     ASSERT_EQ(slot.size(), 134400u);
     for (int n = 1; n <= 6; ++n) {
@@ -208,7 +228,7 @@ TEST_F(Replay, SaveRunShiftsTheLowerSlotsDown) {
         for (int slot = 0; slot < 5; ++slot) {
             if (slot != 2) WriteFile(Slot(slot), Bytes{uint8_t('a' + slot)});
         }
-        g_Replay.SaveRun(row);
+        SaveRun(row);
         for (int slot = 0; slot < 5; ++slot) {
             SCOPED_TRACE(slot);
             int owner = slot;  // whose file now sits in this slot; -1 for none
@@ -250,7 +270,7 @@ TEST_F(Replay, ARecordedRunPlaysBackStageByStage) {
         g_nStage = played == 5 ? 6 : order[played + 1];
         g_Replay.SaveStage();
     }
-    g_Replay.SaveRun(0);
+    SaveRun(0);
 
     g_Replay.Reset();
     for (int played = 0; played < 6; ++played) {

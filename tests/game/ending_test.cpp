@@ -1,5 +1,10 @@
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <string>
 
 #include "engine/game_state.h"
 #include "engine/replay.h"
@@ -161,4 +166,112 @@ TEST_F(Ending, MovieLastsUntilFrame3500) {
     EXPECT_EQ(g_nNextScene, kSceneTitle);
     EXPECT_EQ(g_pPointMannager->scores[0], 900);
     EXPECT_FALSE(std::filesystem::exists("init.bin"));
+}
+
+// A score of 350 enters row 2 while saving meets one fault after another. Each slot file names
+// the score of the row it was saved for; whatever fails, every row of the table on disk keeps
+// its own slot ("-" for none, "run" for the new run's), and the table in memory is the one the
+// slots belong to.
+TEST_F(Ending, SavingKeepsEveryReplayWithItsRecordWhateverFails) {
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* fault;
+        std::function<void()> make;
+        int32_t disk[5];
+        int32_t memory[5];
+        const char* slots[5];
+    };
+    const auto limitFileSize = [](rlim_t bytes) {
+        const rlimit limit{bytes, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    };
+    const Case cases[] = {
+        {"none",
+         [] {},
+         {500, 400, 350, 300, 200},
+         {500, 400, 350, 300, 200},
+         {"500", "400", "run", "300", "200"}},
+        {"a slot file missing in the middle",
+         [] { fs::remove("replay/rpl2.dat"); },
+         {500, 400, 350, 300, 200},
+         {500, 400, 350, 300, 200},
+         {"500", "400", "run", "-", "200"}},
+        {"the temporary table is a folder",
+         [] { fs::create_directories("init.bin.tmp/x"); },
+         {500, 400, 300, 200, 100},
+         {500, 400, 300, 200, 100},
+         {"500", "400", "300", "200", "100"}},
+        {"the table cannot be replaced",
+         [] {
+             fs::remove("init.bin");
+             fs::create_directories("init.bin/x");
+         },
+         {0, 0, 0, 0, 0},
+         {500, 400, 350, 300, 200},
+         {"500", "400", "300", "200", "100"}},
+        {"the disk is full",
+         [&] { limitFileSize(0); },
+         {500, 400, 300, 200, 100},
+         {500, 400, 300, 200, 100},
+         {"500", "400", "300", "200", "100"}},
+        {"no room for the run",
+         [&] { limitFileSize(4096); },
+         {500, 400, 350, 300, 200},
+         {500, 400, 350, 300, 200},
+         {"500", "400", "-", "300", "200"}},
+        {"\"replay\" is a file",
+         [] {
+             fs::remove_all("replay");
+             std::ofstream("replay") << "kept";
+         },
+         {500, 400, 350, 300, 200},
+         {500, 400, 350, 300, 200},
+         {"-", "-", "-", "-", "-"}},
+    };
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        for (const fs::directory_entry& entry : fs::directory_iterator("."))
+            fs::remove_all(entry.path());
+        CPointMannager& p = *g_pPointMannager;
+        for (int i = 0; i < 5; ++i) {
+            p.scores[i] = 500 - 100 * i;
+            p.names[i] = HighScoreName{i, i, i, 0};
+        }
+        ASSERT_TRUE(p.SaveScores());
+        fs::create_directory("replay");
+        for (int i = 0; i < 5; ++i)
+            std::ofstream("replay/rpl" + std::to_string(i) + ".dat") << 500 - 100 * i;
+        c.make();
+
+        g_NameEntry = NameEntryState();
+        g_nNextScene = kSceneEnding;
+        p.score = 350;
+        Frame();
+        g_NameEntry.letters = 3;
+        Frame(&g_Input.shot);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        ASSERT_EQ(g_nNextScene, kSceneTitle);
+
+        CPointMannager disk;
+        disk.LoadScores();
+        for (int i = 0; i < 5; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(disk.scores[i], c.disk[i]);
+            EXPECT_EQ(p.scores[i], c.memory[i]);
+            const std::string slot = "replay/rpl" + std::to_string(i) + ".dat";
+            std::string owner = "-";
+            if (fs::is_regular_file(slot)) {
+                std::getline(std::ifstream(slot), owner);
+                if (fs::file_size(slot) == 12u * kReplayStreamSize) owner = "run";
+            }
+            EXPECT_EQ(owner, c.slots[i]);
+        }
+        EXPECT_FALSE(fs::exists("replay/rpl.new"));
+        EXPECT_FALSE(fs::exists("replay/rpl.old"));
+    }
+    std::signal(SIGXFSZ, previousSignal);
+    EXPECT_EQ(std::filesystem::file_size("replay"), 4u);
 }

@@ -8,6 +8,7 @@
 #include "engine/game_state.h"
 #include "engine/replay.h"
 #include "engine/requests.h"
+#include "game/game_reset.h"
 #include "game/input.h"
 #include "game/scenes.h"
 #include "shooting/point_mannager.h"
@@ -45,23 +46,9 @@ protected:
             scenes_.push_back(std::make_unique<RecordingScene>());
             *holder = scenes_.back().get();
         }
+        ResetProgramState();
         g_pScene = g_pOpeningMovie;
         if (g_pPointMannager == nullptr) g_pPointMannager = new CPointMannager;
-        g_nScene = 0;
-        g_nNextScene = 0;
-        g_nStage = 1;
-        g_nChat = 0;
-        g_bReplay = 0;
-        g_Replay.stagePos = 0;
-        g_Replay.bossPos = 0;
-        g_Input = InputState();
-        for (uint8_t& key : g_aKey)
-            key = 0;
-        g_nPromptCursor = 1;
-        g_nPromptFrames = 0;
-        g_bPresentPlayArea = 0;
-        for (int i = 0; i < kSoundRequestCount; ++i)
-            SoundRequest[i] = 0;
     }
 
     static RecordingScene& Scene(CTaskEngin* scene) { return *static_cast<RecordingScene*>(scene); }
