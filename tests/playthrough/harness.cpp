@@ -56,6 +56,17 @@ void Playthrough::RunMenusToStagePlay() {
     }
 }
 
+void Playthrough::Press(uint8_t keys) {
+    Step(keys);
+    Step(0);
+}
+
+bool Playthrough::StepUntilScene(int32_t scene, int limit) {
+    for (int i = 0; i < limit && g_nScene != scene; ++i)
+        Step(0);
+    return g_nScene == scene;
+}
+
 uint8_t ScriptedPlayKeys(int t) {
     if (IsPromptScene(g_nNextScene)) return t % 2 == 0 ? kInputShot : 0;
     uint8_t keys = 0;

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "../engine/temp_dir.h"
+#include "engine/game_state.h"
+#include "engine/replay.h"
+#include "engine/requests.h"
+#include "game/input.h"
+#include "game/scenes.h"
+#include "harness.h"
+#include "shooting/point_mannager.h"
+
+namespace {
+
+constexpr int kRunLimit = 100000;  // frames of play; the whole run takes about 70000
+constexpr int kMenuLimit = 1000;
+
+// Two runs far ahead and three far behind, each at another level than the run's level 0, so
+// the run lands in row 2 and a playback at a neighbour's level would part from the recording.
+void WriteHighScores() {
+    std::ofstream("init.bin") << "9000000\n8000000\n 3\n 2\n 1\n"
+                              << "0000002\n0101011\n0202022\n0303031\n0404042\n";
+}
+
+// The keys of someone watching the playback: only the prompts read them, so the shot comes
+// exactly on the frames the player went on from one; elsewhere they press keys that differ
+// from the run's, which the playback must not see.
+uint8_t ViewerKeys(int t, const std::vector<int>& promptExits) {
+    if (!IsPromptScene(g_nNextScene)) return ScriptedPlayKeys(t + 1);
+    return std::binary_search(promptExits.begin(), promptExits.end(), t) ? kInputShot : 0;
+}
+
+}  // namespace
+
+// A whole run played from the logo by keys: the scripted player goes through all six stages
+// and their five stage ends, taking a continue whenever its ships run out, and enters a name.
+// The run is saved into slot 2 and row 2 of "init.bin"; then, from the title, the replay
+// select plays slot 2 back through the file and the state matches the run on every frame.
+TEST(ReplayFromSlot, PlaysTheSavedRunBackAcrossEveryStageEnd) {
+    TempDir folder;
+    Playthrough game(folder.Path().string());
+    WriteHighScores();
+    game.RunMenusToStagePlay();
+
+    std::vector<uint64_t> recorded;
+    std::vector<int> promptExits;
+    for (int t = 0; g_nNextScene != kSceneEnding; ++t) {
+        ASSERT_LT(t, kRunLimit) << "the run never reached the ending";
+        const bool inPrompt = IsPromptScene(g_nScene);
+        game.Step(ScriptedPlayKeys(t));
+        recorded.push_back(HashGameState());
+        if (inPrompt && !IsPromptScene(g_nScene)) promptExits.push_back(t);
+    }
+    // A continue was taken, so the ending goes straight to the name entry.
+    ASSERT_FALSE(promptExits.empty());
+
+    // Letters 0, 1 and 27; the cursor then sits on the end mark, which saves the run.
+    ASSERT_TRUE(game.StepUntilScene(kSceneEnding, 2));
+    for (uint8_t keys : {kInputShot, kInputRight, kInputShot, kInputDown, kInputShot, kInputShot})
+        game.Press(keys);
+    ASSERT_TRUE(game.StepUntilScene(kSceneTitle, 2));
+    EXPECT_EQ(std::filesystem::file_size("replay/rpl2.dat"), 6u * 2 * kReplayStreamSize);
+    const HighScoreName& entry = g_pPointMannager->names[2];
+    EXPECT_EQ(entry.c1 * 10000 + entry.c2 * 100 + entry.c3, 127);
+    EXPECT_EQ(g_pPointMannager->names[3].level, 2);  // the old row 2, one row down
+
+    // The title takes a press after 10 frames; row 1 opens the replay select after its fade.
+    for (int i = 0; i < 10; ++i)
+        game.Step(0);
+    game.Press(kInputDown);
+    game.Press(kInputShot);
+    ASSERT_TRUE(game.StepUntilScene(kSceneReplaySelect, kMenuLimit));
+    game.Press(kInputDown);
+    game.Press(kInputDown);
+    game.Step(kInputShot);
+    ASSERT_EQ(g_nScene, kSceneGame);
+    ASSERT_EQ(g_bReplay, 1);
+    ASSERT_EQ(g_nLevel, 0);
+
+    for (int t = 0; t < static_cast<int>(recorded.size()); ++t) {
+        game.Step(ViewerKeys(t, promptExits));
+        ASSERT_EQ(HashGameState(), recorded[t])
+            << "the playback leaves the run at frame " << t << " in scene " << g_nScene
+            << ", stage " << g_nStage;
+    }
+    // The played-back ending returns to the title and saves nothing.
+    ASSERT_TRUE(game.StepUntilScene(kSceneTitle, 3));
+    EXPECT_EQ(g_bReplay, 0);
+    EXPECT_FALSE(std::filesystem::exists("replay/rpl3.dat"));
+}
