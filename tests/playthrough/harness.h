@@ -36,3 +36,5 @@ uint8_t ScriptedPlayKeys(int t);
 
 // A fingerprint of everything a replay must reproduce.
 uint64_t HashGameState();
+// A fingerprint of the back buffer's pixels.
+uint64_t HashBackBuffer();

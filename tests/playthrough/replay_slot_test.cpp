@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kRunLimit = 100000;  // frames of play; the whole run takes about 70000
 constexpr int kMenuLimit = 1000;
+constexpr int kPictureEvery = 64;  // the back buffer is compared on every 64th frame
 
 // Two runs far ahead and three far behind, each at another level than the run's level 0, so
 // the run lands in row 2 and a playback at a neighbour's level would part from the recording.
@@ -39,7 +40,8 @@ uint8_t ViewerKeys(int t, const std::vector<int>& promptExits) {
 // A whole run played from the logo by keys: the scripted player goes through all six stages
 // and their five stage ends, taking a continue whenever its ships run out, and enters a name.
 // The run is saved into slot 2 and row 2 of "init.bin"; then, from the title, the replay
-// select plays slot 2 back through the file and the state matches the run on every frame.
+// select plays slot 2 back through the file and the state matches the run on every frame, the
+// picture on every 64th.
 TEST(ReplayFromSlot, PlaysTheSavedRunBackAcrossEveryStageEnd) {
     TempDir folder;
     Playthrough game(folder.Path().string());
@@ -47,12 +49,14 @@ TEST(ReplayFromSlot, PlaysTheSavedRunBackAcrossEveryStageEnd) {
     game.RunMenusToStagePlay();
 
     std::vector<uint64_t> recorded;
+    std::vector<uint64_t> pictures;
     std::vector<int> promptExits;
     for (int t = 0; g_nNextScene != kSceneEnding; ++t) {
         ASSERT_LT(t, kRunLimit) << "the run never reached the ending";
         const bool inPrompt = IsPromptScene(g_nScene);
         game.Step(ScriptedPlayKeys(t));
         recorded.push_back(HashGameState());
+        if (t % kPictureEvery == 0) pictures.push_back(HashBackBuffer());
         if (inPrompt && !IsPromptScene(g_nScene)) promptExits.push_back(t);
     }
     // A continue was taken, so the ending goes straight to the name entry.
