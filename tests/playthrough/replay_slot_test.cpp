@@ -28,11 +28,13 @@ void WriteHighScores() {
 }
 
 // The keys of someone watching the playback: only the prompts read them, so the shot comes
-// exactly on the frames the player went on from one; elsewhere they press keys that differ
-// from the run's, which the playback must not see.
+// exactly on the frames the player went on from one. The watcher also holds the bomb and
+// shot-type keys in the prompts and presses keys that differ from the run's elsewhere; none of
+// that may reach the game.
 uint8_t ViewerKeys(int t, const std::vector<int>& promptExits) {
     if (!IsPromptScene(g_nNextScene)) return ScriptedPlayKeys(t + 1);
-    return std::binary_search(promptExits.begin(), promptExits.end(), t) ? kInputShot : 0;
+    const bool goOn = std::binary_search(promptExits.begin(), promptExits.end(), t);
+    return kInputBomb | kInputChange | (goOn ? kInputShot : 0);
 }
 
 }  // namespace
