@@ -45,6 +45,10 @@ void NewShip(int32_t power) {
 void ResetGameState() {
     g_bContinued = 0;
     g_Player.Init();
+    // A run given up mid-stage leaves its chain and kills behind; the next run, or a replay,
+    // would start with points the recorded run never had.
+    g_pPointMannager->chain = 0;
+    g_pPointMannager->killCount = 0;
     g_pPointMannager->LoadScores();
     for (int32_t i = 0; i < kPlayedStages; ++i) {
         if (g_pStageList[i] != nullptr) g_pStageList[i]->Reset();
