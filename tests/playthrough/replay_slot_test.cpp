@@ -33,6 +33,8 @@ void WriteHighScores() {
 // that may reach the game.
 uint8_t ViewerKeys(int t, const std::vector<int>& promptExits) {
     if (!IsPromptScene(g_nNextScene)) return ScriptedPlayKeys(t + 1);
+    // The cursor still points at giving up, as the last prompt left it: down moves it back.
+    if (g_nPromptCursor == 0) return kInputDown;
     const bool goOn = std::binary_search(promptExits.begin(), promptExits.end(), t);
     return kInputBomb | kInputChange | (goOn ? kInputShot : 0);
 }
@@ -74,7 +76,28 @@ TEST(ReplayFromSlot, PlaysTheSavedRunBackAcrossEveryStageEnd) {
     EXPECT_EQ(entry.c1 * 10000 + entry.c2 * 100 + entry.c3, 127);
     EXPECT_EQ(g_pPointMannager->names[3].level, 2);  // the old row 2, one row down
 
-    // The title takes a press after 10 frames; row 1 opens the replay select after its fade.
+    // A second game, given up at its first continue prompt: nothing it leaves behind may
+    // reach the playback. The title takes a press after 10 frames, the level select after 5.
+    for (int i = 0; i < 10; ++i)
+        game.Step(0);
+    game.Press(kInputShot);
+    ASSERT_TRUE(game.StepUntilScene(kSceneLevelSelect, kMenuLimit));
+    for (int i = 0; i < 5; ++i)
+        game.Step(0);
+    for (int i = 0; i < 3; ++i)
+        game.Press(kInputShot);
+    ASSERT_TRUE(game.StepUntilScene(kSceneGame, kMenuLimit));
+    for (int t = 0; !IsPromptScene(g_nScene); ++t) {
+        ASSERT_LT(t, kRunLimit);
+        game.Step(ScriptedPlayKeys(t));
+    }
+    // The cursor moves on the second frame of a press; the answer is taken from frame 50.
+    for (int i = 0; i < 50; ++i)
+        game.Step(i < 2 ? kInputDown : 0);
+    game.Step(kInputShot);
+    ASSERT_TRUE(game.StepUntilScene(kSceneTitle, 2));
+
+    // Row 1 of the title opens the replay select after its fade.
     for (int i = 0; i < 10; ++i)
         game.Step(0);
     game.Press(kInputDown);
@@ -92,6 +115,9 @@ TEST(ReplayFromSlot, PlaysTheSavedRunBackAcrossEveryStageEnd) {
         ASSERT_EQ(HashGameState(), recorded[t])
             << "the playback leaves the run at frame " << t << " in scene " << g_nScene
             << ", stage " << g_nStage;
+        if (t % kPictureEvery == 0) {
+            ASSERT_EQ(HashBackBuffer(), pictures[t / kPictureEvery]) << "picture at frame " << t;
+        }
     }
     // The played-back ending returns to the title and saves nothing.
     ASSERT_TRUE(game.StepUntilScene(kSceneTitle, 3));
