@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "../engine/temp_dir.h"
@@ -25,6 +27,11 @@ constexpr int kPictureEvery = 64;  // the back buffer is compared on every 64th 
 void WriteHighScores() {
     std::ofstream("init.bin") << "9000000\n8000000\n 3\n 2\n 1\n"
                               << "0000002\n0101011\n0202022\n0303031\n0404042\n";
+}
+
+std::string ReadFile(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // The keys of someone watching the playback: only the prompts read them, so the shot comes
@@ -103,6 +110,8 @@ TEST(ReplayFromSlot, PlaysTheSavedRunBackAcrossEveryStageEnd) {
     game.Press(kInputDown);
     game.Press(kInputShot);
     ASSERT_TRUE(game.StepUntilScene(kSceneReplaySelect, kMenuLimit));
+    const std::string scores = ReadFile("init.bin");
+    const std::string slot = ReadFile("replay/rpl2.dat");
     game.Press(kInputDown);
     game.Press(kInputDown);
     game.Step(kInputShot);
@@ -122,5 +131,7 @@ TEST(ReplayFromSlot, PlaysTheSavedRunBackAcrossEveryStageEnd) {
     // The played-back ending returns to the title and saves nothing.
     ASSERT_TRUE(game.StepUntilScene(kSceneTitle, 3));
     EXPECT_EQ(g_bReplay, 0);
+    EXPECT_EQ(ReadFile("init.bin"), scores);
+    EXPECT_EQ(ReadFile("replay/rpl2.dat"), slot);
     EXPECT_FALSE(std::filesystem::exists("replay/rpl3.dat"));
 }
