@@ -72,6 +72,10 @@ void CBoss::Reset() {
     shotBoxHalfW = 100;
     shotBoxLow = 50;
     shotBoxHigh = h;
+    // Option-laser contacts left over from an earlier fight would make a replay or a second
+    // run reach this boss's first hit a few contacts early.
+    laserTouched = 0;
+    laserCount = 0;
     tick = 0;
     frameX = 0;
     animCount = 0;

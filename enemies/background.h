@@ -82,8 +82,8 @@ public:
 
 class CStage5BG : public CBackGround2 {
 public:
-    // The side strips' scroll offset. Init leaves it running: the strips wrap at their own
-    // height, so they never had to line up with the centre strip.
+    // The side strips' scroll offset. Init starts it over with the other counters, so a
+    // replay or a later run shows the strips where the first run showed them.
     int32_t offset2 = 0;
 
     CStage5BG() : CBackGround2(6) {}

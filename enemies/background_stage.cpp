@@ -146,6 +146,7 @@ void CStage4BG::Draw() {
 
 void CStage5BG::Init() {
     ResetCounters();
+    offset2 = 0;
     g_pBGImage1->LoadCompressed("img/bgs5c");
     g_pBGImage2->LoadCompressed("img/bgs5a");
     g_pBGImage3->LoadCompressed("img/bgs5b");

@@ -38,9 +38,9 @@ namespace {
 // The stages a run plays: the bonus stage and stages 1 to 5. The seventh entry is never reset.
 constexpr int32_t kPlayedStages = 6;
 
-// Option-laser contacts are counted on the object itself and neither a stage's reset nor a
-// boss's clears them; a new game must not inherit the last game's, or a replay watched in the
-// same session would part from the run it recorded.
+// Option-laser contacts are counted on the enemy itself and a stage's reset does not clear them;
+// a new game must not inherit the last game's, or a replay watched in the same session would
+// part from the run it recorded.
 void ClearLaserContacts(CEnemyObject& e) {
     e.laserTouched = 0;
     e.laserCount = 0;
@@ -126,6 +126,10 @@ void ResetProgramState() {
 void ResetGameState() {
     g_bContinued = 0;
     g_Player.Init();
+    // A run given up mid-stage leaves its chain and kills behind; the next run, or a replay,
+    // would start with points the recorded run never had.
+    g_pPointMannager->chain = 0;
+    g_pPointMannager->killCount = 0;
     g_pPointMannager->LoadScores();
     for (int32_t i = 0; i < kPlayedStages; ++i) {
         if (g_pStageList[i] != nullptr) {
@@ -133,10 +137,7 @@ void ResetGameState() {
             for (int32_t k = 0; k < CEnemyMannager::kEnemyCount; ++k)
                 ClearLaserContacts(g_pStageList[i]->enemies[k]);
         }
-        if (g_pBossList[i] != nullptr) {
-            g_pBossList[i]->Init();
-            ClearLaserContacts(*g_pBossList[i]);
-        }
+        if (g_pBossList[i] != nullptr) g_pBossList[i]->Init();
     }
     g_KillerShotMannager.Init();
     g_EBMannager.Init();

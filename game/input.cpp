@@ -28,6 +28,9 @@ int32_t g_bPresentPlayArea = 0;
 
 namespace {
 
+// Set while a recorded byte is being applied: during playback only those bytes start bombs.
+bool s_bApplyingReplay = false;
+
 bool InPrompt() {
     return IsPromptScene(g_nNextScene);
 }
@@ -97,6 +100,9 @@ void OnShotPressed() {
 
 void OnBombPressed() {
     g_Input.bomb = 1;
+    // Live keys read in a prompt during playback answer the prompt only: a bomb key held while
+    // going on would otherwise start a bomb the recorded run never had.
+    if (g_bReplay != 0 && !s_bApplyingReplay) return;
     // No edge test: a held button starts the next bomb as soon as the running one ends.
     if (!IsPlayScene(g_nNextScene) || g_Bomb.running != 0 || g_Player.dying != 0 ||
         g_Player.bombs < 1) {
@@ -186,7 +192,10 @@ uint8_t ApplyInputByte(uint8_t input) {
     uint8_t keys[kKeyFlagCount];
     for (int i = 0; i < kKeyFlagCount; ++i)
         keys[i] = (input >> i) & 1;
-    return KeyboardPath(keys);
+    s_bApplyingReplay = true;
+    const uint8_t applied = KeyboardPath(keys);
+    s_bApplyingReplay = false;
+    return applied;
 }
 
 uint8_t JoystickPath() {

@@ -227,8 +227,11 @@ void CStageEnd::DrawFinalTally() {
     const int32_t bonus = StageBonus();
     DrawCounts(132, bonus, true);
     if (frame == kBonusFrame) g_pPointMannager->AddScore(bonus);
-    holdFrames += 1;
     g_BackBuffer.Copy(0, 0, g_StageEndSpareImage);
+    // The frame that requests the ending leaves the hold at 0, so the next run's final tally
+    // (or its playback) is held as long as this one.
+    if (g_nNextScene == kSceneEnding) return;
+    holdFrames += 1;
     if (holdFrames > kFinalHold && holdSteps <= kFinalSteps) {
         holdSteps += 1;
         g_StageEndSpareImage.Create(1, 1);

@@ -185,10 +185,21 @@ TEST_F(BossTest, GaugeTurnAndFlash) {
 TEST_F(BossTest, EveryStageHasABossOfItsOwn) {
     for (int i = 0; i < kBossCount; ++i) {
         ASSERT_NE(g_pBossList[i], nullptr) << i;
-        for (int j = 0; j < i; ++j) EXPECT_NE(g_pBossList[i], g_pBossList[j]) << i << " " << j;
+        for (int j = 0; j < i; ++j)
+            EXPECT_NE(g_pBossList[i], g_pBossList[j]) << i << " " << j;
     }
     EXPECT_NE(dynamic_cast<CBoss1*>(g_pBossList[1]), nullptr);
     EXPECT_NE(dynamic_cast<CBoss1*>(g_pBossList[6]), nullptr);
+}
+
+// Option-laser contacts of an earlier fight do not count toward the next one's first hit.
+TEST_F(BossTest, InitForgetsTheLaserContactsOfAnEarlierFight) {
+    for (CBoss* boss : g_pBossList) {
+        boss->laserCount = 5;
+        boss->laserTouched = 1;
+        boss->Init();
+        EXPECT_EQ(boss->laserCount + boss->laserTouched, 0);
+    }
 }
 
 TEST_F(BossTest, ChildrenAndPartsDrawing) {
@@ -224,7 +235,8 @@ TEST_F(BossTest, ChildrenAndPartsDrawing) {
     g_pBossImage = &body;
     fill(g_pBossPartsImage[1], 6, 10, kPart);
     // The bosses' Init leave their own parts behind; start from fresh ones.
-    for (CBossParts& part : g_pBossParts) part = CBossParts();
+    for (CBossParts& part : g_pBossParts)
+        part = CBossParts();
     g_pBossParts[0].w = 6;
     g_pBossParts[0].h = 10;
     g_pBossParts[0].offsetX = 50;

@@ -220,7 +220,7 @@ TEST_F(BackgroundTest, OffsetSnapsToZeroWhenItReachesTheHeight) {
     }
 }
 
-TEST_F(BackgroundTest, InitStartsTheScriptOverButLeavesTheSideStrips) {
+TEST_F(BackgroundTest, InitStartsTheScriptOverWithTheSideStrips) {
     CStage5BG bg;
     EXPECT_EQ(bg.speed, 6);
     bg.speed = 9;
@@ -233,7 +233,7 @@ TEST_F(BackgroundTest, InitStartsTheScriptOverButLeavesTheSideStrips) {
     EXPECT_EQ(bg.frame, 0);
     EXPECT_EQ(bg.offset, 0);
     EXPECT_EQ(bg.counter, 0);
-    EXPECT_EQ(bg.offset2, 21);
+    EXPECT_EQ(bg.offset2, 0);
 
     CBossBonusBG boss;
     boss.fade = 80;

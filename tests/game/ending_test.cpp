@@ -275,3 +275,63 @@ TEST_F(Ending, SavingKeepsEveryReplayWithItsRecordWhateverFails) {
     std::signal(SIGXFSZ, previousSignal);
     EXPECT_EQ(std::filesystem::file_size("replay"), 4u);
 }
+
+// The name entry moves the slot files below the new row down one, the last one dropping out,
+// and the records of "init.bin" with them, so every slot keeps its own name and level. Owners
+// are the old rows 'a' to 'e' and the new run 'N'; '-' is a row without a slot file.
+TEST_F(Ending, SlotsMoveDownWithTheirRecords) {
+    struct Case {
+        int32_t score;
+        const char* missing;  // old rows whose slot file was never saved
+        const char* slots;    // the slot file in rows 0..4 afterwards
+        const char* records;  // the record in rows 0..4 afterwards
+    };
+    const Case cases[] = {
+        {350, "", "abNcd", "abNcd"},   // row 2 of 5
+        {350, "c", "abN-d", "abNcd"},  // the source of row 3 is missing: row 3 is left empty
+        {350, "d", "abNc-", "abNcd"},  // row 4 gets no file, and the old one drops out
+        {900, "b", "Na-cd", "Nabcd"},  // a new best moves every row
+        {150, "", "abcdN", "abcdN"},   // the last row is only overwritten
+        {100, "", "abcde", "abcde"},   // equal to the fifth: nothing moves
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.slots);
+        SetUp();
+        std::filesystem::remove_all("replay");
+        std::filesystem::create_directory("replay");
+        for (int i = 0; i < 5; ++i) {
+            g_pPointMannager->names[i] = HighScoreName{i, i, i, i % 3};
+            if (std::string(c.missing).find(char('a' + i)) == std::string::npos)
+                std::ofstream("replay/rpl" + std::to_string(i) + ".dat") << char('a' + i);
+        }
+        g_pPointMannager->score = c.score;
+        Frame();  // the entry begins and takes the buttons as they are held
+        // Five steps right, three letters with index 5, then the end mark.
+        for (int k = 0; k < 5; ++k)
+            Press(&g_Input.right);
+        for (int k = 0; k < 4 && g_nNextScene == kSceneEnding; ++k)
+            Press(&g_Input.shot);
+        ASSERT_EQ(g_nNextScene, kSceneTitle);
+
+        CPointMannager saved;
+        saved.LoadScores();
+        for (int row = 0; row < 5; ++row) {
+            SCOPED_TRACE(row);
+            const std::string slot = "replay/rpl" + std::to_string(row) + ".dat";
+            const char owner = c.slots[row];
+            if (owner == '-') {
+                EXPECT_FALSE(std::filesystem::exists(slot));
+            } else if (owner == 'N') {
+                EXPECT_EQ(std::filesystem::file_size(slot), 12u * kReplayStreamSize);
+            } else {
+                std::string text;
+                std::ifstream(slot) >> text;
+                EXPECT_EQ(text, std::string(1, owner));
+            }
+            const int32_t record = c.records[row] == 'N' ? -1 : c.records[row] - 'a';
+            const HighScoreName& name = saved.names[row];
+            EXPECT_EQ(name.c1, record < 0 ? 5 : record);
+            EXPECT_EQ(name.level, record < 0 ? 1 : record % 3);
+        }
+    }
+}

@@ -3,6 +3,8 @@
 #include "game/frame.h"
 #include "platform/headless/headless.h"
 #include "scene_fixture.h"
+#include "shooting/bomb.h"
+#include "shooting/player.h"
 
 namespace {
 
@@ -103,6 +105,26 @@ TEST_F(Frame, PromptsReadLiveKeysDuringPlayback) {
     g_aKey[0] = 1;
     RunFrame();
     EXPECT_EQ(g_Input.shot, 1);
+}
+
+// Going on from a prompt during playback with the bomb key held live: only the recorded byte
+// of that frame decides whether a bomb starts.
+TEST_F(Frame, APromptsLiveBombKeyNeverReachesThePlayback) {
+    for (const uint8_t recorded : {uint8_t(kInputShot), uint8_t(kInputShot | kInputBomb)}) {
+        SCOPED_TRACE(int(recorded));
+        SetUp();
+        Enter(kSceneContinue, g_pContinue);
+        g_pContinue->state = kSceneGame;
+        g_nPromptFrames = 60;
+        g_bReplay = 1;
+        g_Bomb.running = 0;
+        g_aReplayStage[0] = recorded;
+        g_aKey[0] = g_aKey[1] = 1;
+        RunFrame();
+        EXPECT_EQ(g_nScene, kSceneGame);
+        EXPECT_EQ(g_Bomb.running, recorded >> 1);
+        EXPECT_EQ(g_Player.bombs, recorded == kInputShot ? 3 : 2);
+    }
 }
 
 TEST_F(Frame, BufferRowZeroIsTheWindowsBottomLine) {

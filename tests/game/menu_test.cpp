@@ -271,6 +271,8 @@ TEST_F(Menus, ResetGameStateStartsANewRun) {
     g_Bomb.running = 1;
     g_BulletMannager.shots[5].alive = 1;
     g_BackBuffer.SetPixel(10, 10, 0xFFFFFF);
+    g_pPointMannager->chain = 90;
+    g_pPointMannager->killCount = 12;
     Rand();
     ResetGameState();
     EXPECT_EQ(g_bContinued, 0);
@@ -284,6 +286,7 @@ TEST_F(Menus, ResetGameStateStartsANewRun) {
     EXPECT_EQ(g_Bomb.running, 0);
     EXPECT_EQ(g_BulletMannager.shots[5].alive, 0);
     EXPECT_EQ(*g_BackBuffer.GetPixelAddress(10, 10), 0u);
+    EXPECT_EQ(g_pPointMannager->chain + g_pPointMannager->killCount, 0);
     EXPECT_TRUE(std::filesystem::exists("init.bin"));
     EXPECT_EQ(Rand(), 130);  // seeded with 1
 }

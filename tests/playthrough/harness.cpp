@@ -9,6 +9,7 @@
 #include "bosses/boss.h"
 #include "enemies/stage_script.h"
 #include "engine/game_state.h"
+#include "engine/image.h"
 #include "engine/random.h"
 #include "engine/replay.h"
 #include "engine/requests.h"
@@ -54,6 +55,17 @@ void Playthrough::RunMenusToStagePlay() {
             return;
         }
     }
+}
+
+void Playthrough::Press(uint8_t keys) {
+    Step(keys);
+    Step(0);
+}
+
+bool Playthrough::StepUntilScene(int32_t scene, int limit) {
+    for (int i = 0; i < limit && g_nScene != scene; ++i)
+        Step(0);
+    return g_nScene == scene;
 }
 
 uint8_t ScriptedPlayKeys(int t) {
@@ -135,4 +147,12 @@ uint64_t HashGameState() {
     }
     if (g_pBoss != nullptr && g_nScene == kSceneBoss) h.AddObject(*g_pBoss);
     return h.Value();
+}
+
+uint64_t HashBackBuffer() {
+    uint64_t hash = 14695981039346656037ull;
+    const uint32_t* pixels = g_BackBuffer.pixels;
+    for (int32_t i = 0; i < kScreenWidth * kScreenHeight; ++i)
+        hash = (hash ^ pixels[i]) * 1099511628211ull;
+    return hash;
 }

@@ -19,6 +19,10 @@ public:
     // The keys that lead from the logo to the first frame of stage play at level 0 with the
     // conversations off.
     void RunMenusToStagePlay();
+    // A menu press: one frame with `keys` held, one with none, so the next press is an edge.
+    void Press(uint8_t keys);
+    // Frames without keys until the current scene is `scene`; false after `limit` frames.
+    bool StepUntilScene(int32_t scene, int limit);
     int Frame() const { return frame_; }
 
 private:
@@ -32,3 +36,5 @@ uint8_t ScriptedPlayKeys(int t);
 
 // A fingerprint of everything a replay must reproduce.
 uint64_t HashGameState();
+// A fingerprint of the back buffer's pixels.
+uint64_t HashBackBuffer();

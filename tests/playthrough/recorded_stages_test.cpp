@@ -11,7 +11,6 @@
 #include "../engine/temp_dir.h"
 #include "bosses/boss.h"
 #include "engine/game_state.h"
-#include "engine/image.h"
 #include "engine/requests.h"
 #include "game/game_reset.h"
 #include "game/scenes.h"
@@ -33,14 +32,6 @@ struct Checkpoint {
     uint64_t picture = 0;
     bool hasPicture = false;
 };
-
-uint64_t HashBackBuffer() {
-    uint64_t hash = 14695981039346656037ull;
-    const uint32_t* pixels = g_BackBuffer.pixels;
-    for (int32_t i = 0; i < kScreenWidth * kScreenHeight; ++i)
-        hash = (hash ^ pixels[i]) * 1099511628211ull;
-    return hash;
-}
 
 std::string RecordingPath(int32_t stage) {
     return std::string(ZARUNE_RECORDINGS_DIR) + "/stage" + std::to_string(stage) + ".txt";

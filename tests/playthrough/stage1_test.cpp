@@ -5,23 +5,9 @@
 
 #include "../engine/temp_dir.h"
 #include "engine/game_state.h"
-#include "engine/image.h"
 #include "game/scenes.h"
 #include "harness.h"
 #include "shooting/player.h"
-
-namespace {
-
-uint64_t HashBackBuffer() {
-    uint64_t hash = 14695981039346656037ull;
-    const uint32_t* pixels = g_BackBuffer.pixels;
-    for (int32_t i = 0; i < kScreenWidth * kScreenHeight; ++i) {
-        hash = (hash ^ pixels[i]) * 1099511628211ull;
-    }
-    return hash;
-}
-
-}  // namespace
 
 // Stage 1 from the logo into the boss fight with a scripted player. The states at these frames
 // of play were recorded from this run; any change to the order of updates, the random draws
