@@ -1,13 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "../engine/temp_dir.h"
-#include "bosses/boss.h"
-#include "engine/game_state.h"
-#include "engine/requests.h"
-#include "game/game_reset.h"
 #include "game/scenes.h"
-#include "harness.h"
-#include "shooting/player.h"
+#include "tools/playthrough/harness.h"
 
 // Every other stage at the hardest level, each from a new game as the stage end would start
 // it, with a ship that cannot be hit: the stage script runs to its end, the boss fight follows
@@ -20,22 +15,10 @@ TEST(EveryStage, PlaysThroughItsScriptIntoTheBossFight) {
         game.Step(0);
 
     for (const int32_t stage : {0, 2, 3, 4, 5}) {
-        ResetGameState();
-        g_nStage = stage;
-        g_nLevel = 2;
-        g_pBoss = g_pBossList[stage];
-        g_pBoss->Init();
-        g_nNextScene = kSceneGame;
-        SwitchScene();
-
-        int bossFrames = 0;
-        for (int t = 0; t < 16000 && g_nScene != kSceneStageEnd; ++t) {
-            game.Step(ScriptedPlayKeys(t));
-            g_Player.invincible = 1;
-            if (g_nScene != kSceneBoss) continue;
-            ++bossFrames;
-            if (bossFrames % 900 == 0) g_pBoss->hp = 0;
-        }
-        EXPECT_GT(bossFrames, 0) << "stage " << stage << " never reached its boss";
+        StartStage(stage, 2);
+        HelpedPlayer player;
+        for (int t = 0; t < 16000 && g_nScene != kSceneStageEnd; ++t)
+            player.Step(game);
+        EXPECT_GT(player.BossFrames(), 0) << "stage " << stage << " never reached its boss";
     }
 }
