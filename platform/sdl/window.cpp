@@ -1,24 +1,52 @@
 #include <SDL.h>
 
-#include "platform/common/window_image.h"
+#include <cstring>
+
+#include "platform/common/present_area.h"
 #include "platform/platform.h"
 #include "platform/sdl/sdl_window.h"
 
 namespace platform {
 namespace {
 
+// The streaming texture is the window's picture: each present writes only its rectangle into
+// it, so the rest keeps what the last presents left there.
 struct Display {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
-    WindowImage image;
 };
 
 Display* g_display = nullptr;
 
-void ShowImage() {
-    SDL_UpdateTexture(g_display->texture, nullptr, g_display->image.Pixels(),
-                      WindowImage::kWidth * static_cast<int>(sizeof(uint32_t)));
+// Writes the area straight from the bottom-up picture into the texture, in window row order:
+// the one copy a present makes of its pixels.
+void Upload(const uint32_t* bottomUp, const PresentArea& area) {
+    const SDL_Rect rect{area.dx, area.dy, area.w, area.h};
+    void* locked = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(g_display->texture, &rect, &locked, &pitch) != 0) return;
+    const size_t bytes = static_cast<size_t>(area.w) * sizeof(uint32_t);
+    for (int row = 0; row < area.h; ++row) {
+        // Picture row t from the top is buffer row 479 - t.
+        const uint32_t* src =
+            bottomUp + (kWindowHeight - 1 - (area.sy + row)) * kWindowWidth + area.sx;
+        std::memcpy(static_cast<uint8_t*>(locked) + static_cast<ptrdiff_t>(row) * pitch, src,
+                    bytes);
+    }
+    SDL_UnlockTexture(g_display->texture);
+}
+
+// The window starts black, as a texture's first contents are not defined.
+void ClearTexture() {
+    void* locked = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(g_display->texture, nullptr, &locked, &pitch) != 0) return;
+    std::memset(locked, 0, static_cast<size_t>(pitch) * kWindowHeight);
+    SDL_UnlockTexture(g_display->texture);
+}
+
+void ShowTexture() {
     SDL_RenderCopy(g_display->renderer, g_display->texture, nullptr, nullptr);
     SDL_RenderPresent(g_display->renderer);
 }
@@ -97,6 +125,7 @@ bool Init(WindowStyle style) {
         return false;
     }
     g_display = display;
+    ClearTexture();
     IgnoreUnreadEvents();
     return true;
 }
@@ -127,15 +156,14 @@ void Shutdown() {
 }
 
 void PresentFull(const uint32_t* pixels) {
-    if (g_display == nullptr) return;
-    g_display->image.CopyFrom(pixels, 0, 0, kWindowWidth, kWindowHeight);
-    ShowImage();
+    PresentRect(pixels, 0, 0, 0, 0, kWindowWidth, kWindowHeight);
 }
 
-void PresentRect(const uint32_t* pixels, int x, int y, int w, int h) {
+void PresentRect(const uint32_t* pixels, int dx, int dy, int sx, int sy, int w, int h) {
     if (g_display == nullptr) return;
-    g_display->image.CopyFrom(pixels, x, y, w, h);
-    ShowImage();
+    PresentArea area{dx, dy, sx, sy, w, h};
+    if (area.Clip()) Upload(pixels, area);
+    ShowTexture();
 }
 
 }  // namespace platform

@@ -33,6 +33,7 @@ protected:
     void SetUp() override {
         SceneFixture::SetUp();
         platform::headless::Reset();
+        platform::headless::KeepWindow();
         g_nFps = 0;
         g_nFpsFrames = 0;
         g_dwFpsTime = 0;

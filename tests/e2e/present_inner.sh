@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs inside xvfb-run (see present.sh).
+set -euo pipefail
+BUILD="$1"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+enter_run_folder
+
+"$BUILD/tests/zarune-present-check" show &
+pid=$!
+wait_for_window || { kill "$pid"; exit 1; }
+sleep 0.5
+
+xwd -id "$wid" -silent -out window.xwd
+status=0
+"$BUILD/tests/zarune-present-check" compare window.xwd || status=$?
+xdotool key --window "$wid" Delete
+expect_clean_exit "$pid"
+[ "$status" -eq 0 ] || exit 1
+echo "ok: the window shows the whole present and both rectangles where they were sent"
