@@ -10,18 +10,35 @@ namespace platform {
 namespace {
 
 // The streaming texture is the window's picture: each present writes only its rectangle into
-// it, so the rest keeps what the last presents left there.
+// it, so the rest keeps what the last presents left there. A hardware renderer takes the
+// rectangle straight from the bottom-up back buffer, keeps the texture bottom-up and draws it
+// flipped; the software renderer turns a texture with a flip at great cost, so there the rows
+// are written through a lock in window order, straight into the texture's own pixels.
 struct Display {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    bool bottomUp = false;
 };
 
 Display* g_display = nullptr;
 
-// Writes the area straight from the bottom-up picture into the texture, in window row order:
-// the one copy a present makes of its pixels.
+bool IsSoftware(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
+
+// Moves the area's pixels into the texture: the one copy a present makes of them.
 void Upload(const uint32_t* bottomUp, const PresentArea& area) {
+    constexpr int kPitch = kWindowWidth * static_cast<int>(sizeof(uint32_t));
+    if (g_display->bottomUp) {
+        // Window row t is texture row 479 - t; the picture's rows lie the same way.
+        const SDL_Rect rect{area.dx, kWindowHeight - area.dy - area.h, area.w, area.h};
+        SDL_UpdateTexture(g_display->texture, &rect,
+                          bottomUp + (kWindowHeight - area.sy - area.h) * kWindowWidth + area.sx,
+                          kPitch);
+        return;
+    }
     const SDL_Rect rect{area.dx, area.dy, area.w, area.h};
     void* locked = nullptr;
     int pitch = 0;
@@ -47,7 +64,8 @@ void ClearTexture() {
 }
 
 void ShowTexture() {
-    SDL_RenderCopy(g_display->renderer, g_display->texture, nullptr, nullptr);
+    SDL_RenderCopyEx(g_display->renderer, g_display->texture, nullptr, nullptr, 0.0, nullptr,
+                     g_display->bottomUp ? SDL_FLIP_VERTICAL : SDL_FLIP_NONE);
     SDL_RenderPresent(g_display->renderer);
 }
 
@@ -124,6 +142,7 @@ bool Init(WindowStyle style) {
         SDL_Quit();
         return false;
     }
+    display->bottomUp = !IsSoftware(display->renderer);
     g_display = display;
     ClearTexture();
     IgnoreUnreadEvents();
