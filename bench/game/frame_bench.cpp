@@ -17,11 +17,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
-#include <string>
 #include <utility>
 
 #include "bench/common/memcpy_reference.h"
@@ -43,7 +41,7 @@ namespace {
 
 constexpr int32_t kLevel = 2;
 
-// What is in play after a frame.
+// What is in play.
 struct Counts {
     int32_t bullets = 0;
     int32_t effects = 0;
@@ -156,7 +154,7 @@ struct Chosen {
     uint64_t pictureAfter = 0;
 };
 
-// The game, made once, and the chosen frames of the stage played last.
+// The game, made once, and the chosen frames of the run played last.
 class Frames {
 public:
     Frames() {
@@ -185,6 +183,9 @@ public:
 private:
     void Play(int r) {
         const Run& run = kRuns[r];
+        for (int m = 0; m < kMomentCount; ++m) {
+            if (kMoments[m].run == r) chosen_[m] = Chosen();
+        }
         g_pPointMannager = keeper_;  // the pool benchmark installs a keeper of its own
         // Through the title, which clears the score and gauges: a run does not depend on the
         // runs played before it.
