@@ -64,8 +64,12 @@ void ClearTexture() {
 }
 
 void ShowTexture() {
-    SDL_RenderCopyEx(g_display->renderer, g_display->texture, nullptr, nullptr, 0.0, nullptr,
-                     g_display->bottomUp ? SDL_FLIP_VERTICAL : SDL_FLIP_NONE);
+    if (g_display->bottomUp) {
+        SDL_RenderCopyEx(g_display->renderer, g_display->texture, nullptr, nullptr, 0.0, nullptr,
+                         SDL_FLIP_VERTICAL);
+    } else {
+        SDL_RenderCopy(g_display->renderer, g_display->texture, nullptr, nullptr);
+    }
     SDL_RenderPresent(g_display->renderer);
 }
 
