@@ -5,7 +5,11 @@
 //   channel and leaves the destination's top byte; a black source adds nothing and a white
 //   destination saturates to itself, which are exactly the pixels the plain kernel skips;
 // - scaled add: (s_c * (level + 1)) >> 8 is at most 255 for levels 0..255, so it fits a byte
-//   and is then added the same way. Other levels take the plain kernel.
+//   and is then added the same way. Other levels take the plain kernel;
+// - screen: d_c + s_c - ((d_c * s_c) >> 8) is worked out in 16-bit lanes (the product fits)
+//   and packed back with unsigned saturation, which is the plain kernel's clamp. A black source
+//   and a white destination, which the plain kernel skips, come out unchanged by the formula
+//   too, and the destination's top byte is put back.
 // The last n % lanes pixels of a row go through the plain kernel.
 
 #include "engine/blend_simd.h"
@@ -51,6 +55,10 @@ void ScalarScaledAdd(const RowBlock& b, int32_t level) {
     EachRow(b, [level](uint32_t* d, const uint32_t* s, int32_t n) {
         scalar::ScaledAddRow(d, s, n, level);
     });
+}
+
+void ScalarScreen(const RowBlock& b) {
+    EachRow(b, scalar::ScreenRow);
 }
 
 // --- SSE2 ------------------------------------------------------------------------------------
@@ -125,12 +133,32 @@ struct ScaledAddStep {
     }
 };
 
+struct ScreenStep {
+    __m128i zero = _mm_setzero_si128();
+    __m128i top = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    __m128i Half(__m128i d16, __m128i s16) const {
+        const __m128i product = _mm_srli_epi16(_mm_mullo_epi16(d16, s16), 8);
+        return _mm_sub_epi16(_mm_add_epi16(d16, s16), product);
+    }
+    void operator()(uint32_t* d, const uint32_t* s) const {
+        const __m128i dp = Load(d), sp = Load(s);
+        const __m128i lo = Half(_mm_unpacklo_epi8(dp, zero), _mm_unpacklo_epi8(sp, zero));
+        const __m128i hi = Half(_mm_unpackhi_epi8(dp, zero), _mm_unpackhi_epi8(sp, zero));
+        const __m128i rgb = _mm_andnot_si128(top, _mm_packus_epi16(lo, hi));
+        Store(d, _mm_or_si128(rgb, _mm_and_si128(dp, top)));
+    }
+};
+
 void KeyedCopy(const RowBlock& b) {
     Walk(b, KeyedCopyStep{}, scalar::KeyedCopyRow);
 }
 
 void Add(const RowBlock& b) {
     Walk(b, AddStep{}, scalar::AddRow);
+}
+
+void Screen(const RowBlock& b) {
+    Walk(b, ScreenStep{}, scalar::ScreenRow);
 }
 
 void ScaledAdd(const RowBlock& b, int32_t level) {
@@ -212,8 +240,29 @@ struct ScaledAddStep {
     }
 };
 
+struct ScreenStep {
+    __m256i zero, top;
+    ZARUNE_AVX2 ScreenStep()
+        : zero(_mm256_setzero_si256()), top(_mm256_set1_epi32(static_cast<int>(0xFF000000u))) {}
+    ZARUNE_AVX2 __m256i Half(__m256i d16, __m256i s16) const {
+        const __m256i product = _mm256_srli_epi16(_mm256_mullo_epi16(d16, s16), 8);
+        return _mm256_sub_epi16(_mm256_add_epi16(d16, s16), product);
+    }
+    ZARUNE_AVX2 void operator()(uint32_t* d, const uint32_t* s) const {
+        const __m256i dp = Load(d), sp = Load(s);
+        const __m256i lo = Half(_mm256_unpacklo_epi8(dp, zero), _mm256_unpacklo_epi8(sp, zero));
+        const __m256i hi = Half(_mm256_unpackhi_epi8(dp, zero), _mm256_unpackhi_epi8(sp, zero));
+        const __m256i rgb = _mm256_andnot_si256(top, _mm256_packus_epi16(lo, hi));
+        Store(d, _mm256_or_si256(rgb, _mm256_and_si256(dp, top)));
+    }
+};
+
 ZARUNE_AVX2 void KeyedCopy(const RowBlock& b) {
     Walk(b, KeyedCopyStep(), scalar::KeyedCopyRow);
+}
+
+ZARUNE_AVX2 void Screen(const RowBlock& b) {
+    Walk(b, ScreenStep(), scalar::ScreenRow);
 }
 
 ZARUNE_AVX2 void Add(const RowBlock& b) {
@@ -238,9 +287,9 @@ bool Supported() {
 
 // --- selection -------------------------------------------------------------------------------
 
-constexpr BlockKernels kScalarKernels{ScalarKeyedCopy, ScalarAdd, ScalarScaledAdd};
-constexpr BlockKernels kSse2Kernels{sse2::KeyedCopy, sse2::Add, sse2::ScaledAdd};
-constexpr BlockKernels kAvx2Kernels{avx2::KeyedCopy, avx2::Add, avx2::ScaledAdd};
+constexpr BlockKernels kScalarKernels{ScalarKeyedCopy, ScalarAdd, ScalarScaledAdd, ScalarScreen};
+constexpr BlockKernels kSse2Kernels{sse2::KeyedCopy, sse2::Add, sse2::ScaledAdd, sse2::Screen};
+constexpr BlockKernels kAvx2Kernels{avx2::KeyedCopy, avx2::Add, avx2::ScaledAdd, avx2::Screen};
 
 struct Active {
     KernelSet set;

@@ -1,7 +1,7 @@
 #pragma once
 
-// Vector versions of the blitter's hottest kernels: the colour-keyed copy, the saturating add
-// and the scaled add. Each kernel set gives exactly the pixels of the plain kernels in
+// Vector versions of the blitter's hottest kernels: the colour-keyed copy, the saturating add,
+// the scaled add and the screen. Each kernel set gives exactly the pixels of the plain kernels in
 // blend_kernels.h; the plain set stays selectable so that tests and benchmarks can compare.
 //
 // The kernels work on a block of rows at once, so that a blit pays one call however many
@@ -27,6 +27,7 @@ struct BlockKernels {
     void (*keyedCopy)(const RowBlock& b);                 // mode 2
     void (*add)(const RowBlock& b);                       // mode 6, high levels of 3 and 10
     void (*scaledAdd)(const RowBlock& b, int32_t level);  // mode 20, low levels of 3 and 10
+    void (*screen)(const RowBlock& b);                    // mode 12
 };
 
 enum class KernelSet : uint8_t {

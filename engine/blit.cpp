@@ -185,7 +185,7 @@ void Draw(CImage32& dst, const CDrawMode& dm, int64_t x, int64_t y, const CImage
             DrawRows<true>(b, k::MirroredKeyedCopyRow);
             break;
         case 12:
-            DrawRows<false>(b, k::ScreenRow);
+            fast.screen(BlockOf<false>(b));
             break;
         case 17:
             DrawRows<false>(b, k::AverageRow);

@@ -41,12 +41,11 @@ void CImageDIB::Present(int32_t x, int32_t y) const {
 
 void CImageDIB::PresentRect(int32_t dx, int32_t dy, int32_t sx, int32_t sy, int32_t w,
                             int32_t h) const {
-    // Only the back buffer is ever presented, always to the same place it sits in the buffer.
+    // The window is 640x480, so only an image of that size (the back buffer) is shown.
     if (pixels == nullptr || width != kScreenWidth || height != kScreenHeight) return;
-    if (dx != sx || dy != sy) return;
-    if (dx == 0 && dy == 0 && w == width && h == height) {
+    if (dx == 0 && dy == 0 && sx == 0 && sy == 0 && w == width && h == height) {
         platform::PresentFull(pixels);
     } else {
-        platform::PresentRect(pixels, dx, dy, w, h);
+        platform::PresentRect(pixels, dx, dy, sx, sy, w, h);
     }
 }

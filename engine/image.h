@@ -115,7 +115,8 @@ public:
 
     // Shows the whole image at (x, y) of the window.
     void Present(int32_t x, int32_t y) const;
-    // Shows one rectangle; coordinates are top-down, as the window counts them.
+    // Shows the rectangle (sx, sy, w, h) of the image at (dx, dy) of the window; coordinates are
+    // top-down, as the window counts them.
     void PresentRect(int32_t dx, int32_t dy, int32_t sx, int32_t sy, int32_t w, int32_t h) const;
 };
 

@@ -22,10 +22,11 @@ void ShowWindow();
 void EnterFullscreen();
 void Shutdown();
 
-// Presents a 640x480 bottom-up picture whole, or one rectangle of it given in top-down window
-// coordinates. The rest of the window keeps what the last present left there.
+// Presents a 640x480 bottom-up picture whole, or its rectangle (sx, sy, w, h) at (dx, dy) of the
+// window, all top-down and cut to the picture and the window. The rest of the window keeps
+// what the last present left there.
 void PresentFull(const uint32_t* bottomUpPixels);
-void PresentRect(const uint32_t* bottomUpPixels, int x, int y, int w, int h);
+void PresentRect(const uint32_t* bottomUpPixels, int dx, int dy, int sx, int sy, int w, int h);
 
 enum class Key { Z, X, C, Up, Down, Left, Right, Escape, Delete };
 inline constexpr int kKeyCount = 9;

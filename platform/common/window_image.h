@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/common/present_area.h"
+
 namespace platform {
 
 // What the window shows, top-down, as the last presents left it: a partial present changes
@@ -11,8 +13,8 @@ public:
     static constexpr int kWidth = 640;
     static constexpr int kHeight = 480;
 
-    // Copies the rectangle (x, y, w, h), given top-down, from a bottom-up 640x480 picture.
-    void CopyFrom(const uint32_t* bottomUp, int x, int y, int w, int h);
+    // Copies a clipped area from a bottom-up 640x480 picture.
+    void CopyFrom(const uint32_t* bottomUp, const PresentArea& area);
     const uint32_t* Pixels() const { return pixels_; }
     uint32_t At(int x, int yFromTop) const { return pixels_[yFromTop * kWidth + x]; }
 

@@ -11,6 +11,7 @@ struct HeadlessState {
     uint64_t ticks = 0;
     std::deque<Event> events;
     WindowImage window;
+    bool keepWindow = false;
     int presents = 0;
     std::mutex boxLock;  // boxes may come from the sound thread
     std::vector<headless::Box> boxes;
@@ -31,13 +32,13 @@ void EnterFullscreen() {}
 void Shutdown() {}
 
 void PresentFull(const uint32_t* pixels) {
-    State().window.CopyFrom(pixels, 0, 0, kWindowWidth, kWindowHeight);
-    ++State().presents;
+    PresentRect(pixels, 0, 0, 0, 0, kWindowWidth, kWindowHeight);
 }
 
-void PresentRect(const uint32_t* pixels, int x, int y, int w, int h) {
-    State().window.CopyFrom(pixels, x, y, w, h);
+void PresentRect(const uint32_t* pixels, int dx, int dy, int sx, int sy, int w, int h) {
     ++State().presents;
+    PresentArea area{dx, dy, sx, sy, w, h};
+    if (State().keepWindow && area.Clip()) State().window.CopyFrom(pixels, area);
 }
 
 bool PollEvent(Event& event) {
@@ -74,6 +75,9 @@ void AdvanceTicks(uint64_t ms) {
 void QueueEvent(const Event& event) {
     State().events.push_back(event);
 }
+void KeepWindow() {
+    State().keepWindow = true;
+}
 const WindowImage& Window() {
     return State().window;
 }
@@ -92,6 +96,7 @@ void Reset() {
     State().ticks = 0;
     State().events.clear();
     State().window = WindowImage();
+    State().keepWindow = false;
     State().presents = 0;
     TakeBoxes();
 }

@@ -21,11 +21,14 @@ void SetTicks(uint64_t ms);
 void AdvanceTicks(uint64_t ms);
 void QueueEvent(const Event& event);
 
+// Presents fill the window image only once a test asks for it here; until then they are only
+// counted, so long runs and benchmarks do not pay a frame's copy for a picture nobody reads.
+void KeepWindow();
 const WindowImage& Window();
 int PresentCount();
 // The message boxes shown since the last call, oldest first.
 std::vector<Box> TakeBoxes();
-// Puts the backend back as a fresh start left it.
+// Puts the backend back as a fresh start left it (the window image black and not kept).
 void Reset();
 
 }  // namespace platform::headless

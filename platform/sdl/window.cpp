@@ -1,25 +1,75 @@
 #include <SDL.h>
 
-#include "platform/common/window_image.h"
+#include <cstring>
+
+#include "platform/common/present_area.h"
 #include "platform/platform.h"
 #include "platform/sdl/sdl_window.h"
 
 namespace platform {
 namespace {
 
+// The streaming texture is the window's picture: each present writes only its rectangle into
+// it, so the rest keeps what the last presents left there. A hardware renderer takes the
+// rectangle straight from the bottom-up back buffer, keeps the texture bottom-up and draws it
+// flipped; the software renderer turns a texture with a flip at great cost, so there the rows
+// are written through a lock in window order, straight into the texture's own pixels.
 struct Display {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
-    WindowImage image;
+    bool bottomUp = false;
 };
 
 Display* g_display = nullptr;
 
-void ShowImage() {
-    SDL_UpdateTexture(g_display->texture, nullptr, g_display->image.Pixels(),
-                      WindowImage::kWidth * static_cast<int>(sizeof(uint32_t)));
-    SDL_RenderCopy(g_display->renderer, g_display->texture, nullptr, nullptr);
+bool IsSoftware(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
+
+// Moves the area's pixels into the texture: the one copy a present makes of them.
+void Upload(const uint32_t* bottomUp, const PresentArea& area) {
+    constexpr int kPitch = kWindowWidth * static_cast<int>(sizeof(uint32_t));
+    if (g_display->bottomUp) {
+        // Window row t is texture row 479 - t; the picture's rows lie the same way.
+        const SDL_Rect rect{area.dx, kWindowHeight - area.dy - area.h, area.w, area.h};
+        SDL_UpdateTexture(g_display->texture, &rect,
+                          bottomUp + (kWindowHeight - area.sy - area.h) * kWindowWidth + area.sx,
+                          kPitch);
+        return;
+    }
+    const SDL_Rect rect{area.dx, area.dy, area.w, area.h};
+    void* locked = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(g_display->texture, &rect, &locked, &pitch) != 0) return;
+    const size_t bytes = static_cast<size_t>(area.w) * sizeof(uint32_t);
+    for (int row = 0; row < area.h; ++row) {
+        // Picture row t from the top is buffer row 479 - t.
+        const uint32_t* src =
+            bottomUp + (kWindowHeight - 1 - (area.sy + row)) * kWindowWidth + area.sx;
+        std::memcpy(static_cast<uint8_t*>(locked) + static_cast<ptrdiff_t>(row) * pitch, src,
+                    bytes);
+    }
+    SDL_UnlockTexture(g_display->texture);
+}
+
+// The window starts black, as a texture's first contents are not defined.
+void ClearTexture() {
+    void* locked = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(g_display->texture, nullptr, &locked, &pitch) != 0) return;
+    std::memset(locked, 0, static_cast<size_t>(pitch) * kWindowHeight);
+    SDL_UnlockTexture(g_display->texture);
+}
+
+void ShowTexture() {
+    if (g_display->bottomUp) {
+        SDL_RenderCopyEx(g_display->renderer, g_display->texture, nullptr, nullptr, 0.0, nullptr,
+                         SDL_FLIP_VERTICAL);
+    } else {
+        SDL_RenderCopy(g_display->renderer, g_display->texture, nullptr, nullptr);
+    }
     SDL_RenderPresent(g_display->renderer);
 }
 
@@ -96,7 +146,9 @@ bool Init(WindowStyle style) {
         SDL_Quit();
         return false;
     }
+    display->bottomUp = !IsSoftware(display->renderer);
     g_display = display;
+    ClearTexture();
     IgnoreUnreadEvents();
     return true;
 }
@@ -137,15 +189,14 @@ void Shutdown() {
 }
 
 void PresentFull(const uint32_t* pixels) {
-    if (g_display == nullptr) return;
-    g_display->image.CopyFrom(pixels, 0, 0, kWindowWidth, kWindowHeight);
-    ShowImage();
+    PresentRect(pixels, 0, 0, 0, 0, kWindowWidth, kWindowHeight);
 }
 
-void PresentRect(const uint32_t* pixels, int x, int y, int w, int h) {
+void PresentRect(const uint32_t* pixels, int dx, int dy, int sx, int sy, int w, int h) {
     if (g_display == nullptr) return;
-    g_display->image.CopyFrom(pixels, x, y, w, h);
-    ShowImage();
+    PresentArea area{dx, dy, sx, sy, w, h};
+    if (area.Clip()) Upload(pixels, area);
+    ShowTexture();
 }
 
 }  // namespace platform

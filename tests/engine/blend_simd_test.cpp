@@ -54,7 +54,7 @@ constexpr int32_t kLevels[] = {0,   1,    100,  230,  231,     250,     251,
                                254, 255,  -1,   -2,   -300,    256,     257,
                                999, 5000, -256, -257, INT_MIN, INT_MAX, INT_MAX - 1};
 
-enum class Kernel { kKeyedCopy, kAdd, kScaledAdd };
+enum class Kernel { kKeyedCopy, kAdd, kScaledAdd, kScreen };
 
 void RunKernel(const BlockKernels& k, Kernel which, const RowBlock& b, int32_t level) {
     switch (which) {
@@ -64,6 +64,8 @@ void RunKernel(const BlockKernels& k, Kernel which, const RowBlock& b, int32_t l
             return k.add(b);
         case Kernel::kScaledAdd:
             return k.scaledAdd(b, level);
+        case Kernel::kScreen:
+            return k.screen(b);
     }
 }
 
@@ -95,6 +97,7 @@ TEST(FastKernels, MatchThePlainKernelsPixelForPixel) {
             for (int rep = 0; rep < 20; ++rep) {
                 CompareBlocks(set, Kernel::kKeyedCopy, rng, n, 255);
                 CompareBlocks(set, Kernel::kAdd, rng, n, 255);
+                CompareBlocks(set, Kernel::kScreen, rng, n, 255);
                 for (int32_t level : kLevels)
                     CompareBlocks(set, Kernel::kScaledAdd, rng, n, level);
             }
@@ -105,6 +108,7 @@ TEST(FastKernels, MatchThePlainKernelsPixelForPixel) {
             CompareBlocks(set, Kernel::kKeyedCopy, rng, n, level);
             CompareBlocks(set, Kernel::kAdd, rng, n, level);
             CompareBlocks(set, Kernel::kScaledAdd, rng, n, level);
+            CompareBlocks(set, Kernel::kScreen, rng, n, level);
         }
     }
 }
@@ -133,6 +137,11 @@ TEST(FastKernels, EveryChannelPairAndLevel) {
         blend::KernelsOf(KernelSet::kScalar)->add({want.data(), src.data(), 0, 0, n, 1});
         k->add({got.data(), src.data(), 0, 0, n, 1});
         EXPECT_EQ(got, want) << Name(set);
+        want = dst;
+        got = dst;
+        blend::KernelsOf(KernelSet::kScalar)->screen({want.data(), src.data(), 0, 0, n, 1});
+        k->screen({got.data(), src.data(), 0, 0, n, 1});
+        EXPECT_EQ(got, want) << Name(set) << " screen";
     }
 }
 
@@ -144,7 +153,8 @@ TEST(FastKernels, RowsDrawnOntoThemselves) {
         if (blend::KernelsOf(set) == nullptr) continue;
         for (int32_t gap = -9; gap <= 9; ++gap) {
             for (int32_t n : {3, 4, 8, 13, 16, 33}) {
-                for (Kernel which : {Kernel::kKeyedCopy, Kernel::kAdd, Kernel::kScaledAdd}) {
+                for (Kernel which :
+                     {Kernel::kKeyedCopy, Kernel::kAdd, Kernel::kScaledAdd, Kernel::kScreen}) {
                     std::vector<uint32_t> want = RandomPixels(rng, 64);
                     std::vector<uint32_t> got = want;
                     const RowBlock ref{want.data() + 12 + gap, want.data() + 12, 0, 0, n, 1};

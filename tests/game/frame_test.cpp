@@ -35,6 +35,7 @@ protected:
     void SetUp() override {
         SceneFixture::SetUp();
         platform::headless::Reset();
+        platform::headless::KeepWindow();
         g_nFps = 0;
         g_nFpsFrames = 0;
         g_dwFpsTime = 0;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cinttypes>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -9,20 +7,14 @@
 #include <vector>
 
 #include "../engine/temp_dir.h"
-#include "bosses/boss.h"
-#include "engine/game_state.h"
-#include "engine/requests.h"
-#include "game/game_reset.h"
 #include "game/scenes.h"
-#include "harness.h"
-#include "shooting/player.h"
+#include "tools/playthrough/harness.h"
 
 namespace {
 
 constexpr int kStateEvery = 16;      // a state hash every 16 frames
 constexpr int kPictureEvery = 1024;  // and the back buffer's every 1024
 constexpr int kFrameLimit = 16000;
-constexpr int kBossWearFrames = 900;
 
 // One line of a recording: the frame after which it was taken, the game state's hash and, on
 // some lines, the back buffer's.
@@ -60,27 +52,20 @@ void WriteRecording(const std::string& path, const std::vector<Checkpoint>& poin
     }
 }
 
-// A stage at the hardest level from a new game, as the stage end would start it, with a ship
-// that cannot be hit and a boss worn down every 900 frames of its fight, until the stage end.
+// A stage at the hardest level from a new game, as the stage end would start it, with the
+// helped player (a ship that cannot be hit, a boss worn down every 900 frames), until the stage
+// end.
 std::vector<Checkpoint> PlayStage(int32_t stage) {
     TempDir folder;
     Playthrough game(folder.Path().string());
     while (g_nScene != kSceneTitle)
         game.Step(0);
-    ResetGameState();
-    g_nStage = stage;
-    g_nLevel = 2;
-    g_pBoss = g_pBossList[stage];
-    g_pBoss->Init();
-    g_nNextScene = kSceneGame;
-    SwitchScene();
+    StartStage(stage, 2);
 
     std::vector<Checkpoint> points;
-    int bossFrames = 0;
+    HelpedPlayer player;
     for (int t = 1; t <= kFrameLimit && g_nScene != kSceneStageEnd; ++t) {
-        game.Step(ScriptedPlayKeys(t - 1));
-        g_Player.invincible = 1;
-        if (g_nScene == kSceneBoss && ++bossFrames % kBossWearFrames == 0) g_pBoss->hp = 0;
+        player.Step(game);
         if (t % kStateEvery != 0 && g_nScene != kSceneStageEnd) continue;
         Checkpoint point{t, HashGameState()};
         if (t % kPictureEvery == 0) {

@@ -13,8 +13,8 @@
 #include "engine/requests.h"
 #include "game/input.h"
 #include "game/scenes.h"
-#include "harness.h"
 #include "shooting/point_mannager.h"
+#include "tools/playthrough/harness.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ TEST(ReplayFromSlot, PlaysTheSavedRunBackAcrossEveryStageEnd) {
     TempDir folder;
     Playthrough game(folder.Path().string());
     WriteHighScores();
-    game.RunMenusToStagePlay();
+    ASSERT_TRUE(game.RunMenusToStagePlay());
 
     std::vector<uint64_t> recorded;
     std::vector<uint64_t> pictures;

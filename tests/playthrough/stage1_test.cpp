@@ -6,8 +6,8 @@
 #include "../engine/temp_dir.h"
 #include "engine/game_state.h"
 #include "game/scenes.h"
-#include "harness.h"
 #include "shooting/player.h"
+#include "tools/playthrough/harness.h"
 
 // Stage 1 from the logo into the boss fight with a scripted player. The states at these frames
 // of play were recorded from this run; any change to the order of updates, the random draws
@@ -28,7 +28,7 @@ TEST(Stage1Playthrough, ReachesTheBossWithTheRecordedStates) {
     };
     TempDir folder;
     Playthrough game(folder.Path().string());
-    game.RunMenusToStagePlay();
+    ASSERT_TRUE(game.RunMenusToStagePlay());
     ASSERT_EQ(game.Frame(), 291);  // the next frame is the first of stage play
 
     int t = 0;

@@ -8,17 +8,18 @@
 // Drives the real game headless, frame by frame, from program start: the placeholder assets
 // are written into a fresh folder, the start-up objects are made as the window's creation
 // makes them, and each frame's keys are set before RunFrame as the window's key messages
-// would set them.
+// would set them. Shared by the whole-run tests and the frame benchmarks.
 class Playthrough {
 public:
-    // Writes the assets into `folder` and makes it the current one.
+    // Writes the assets into `folder` and makes it the current one; throws std::runtime_error
+    // when they cannot be written.
     explicit Playthrough(const std::string& folder);
 
     // One frame with the seven key flags of an input byte (bit 0 Z ... bit 6 right).
     void Step(uint8_t keys);
     // The keys that lead from the logo to the first frame of stage play at level 0 with the
-    // conversations off.
-    void RunMenusToStagePlay();
+    // conversations off; false when stage play is not reached.
+    bool RunMenusToStagePlay();
     // A menu press: one frame with `keys` held, one with none, so the next press is an edge.
     void Press(uint8_t keys);
     // Frames without keys until the current scene is `scene`; false after `limit` frames.
@@ -33,6 +34,27 @@ private:
 // climb and dive now and then, a bomb every 1200 frames, one shot-type change. In the continue
 // and pause prompts it taps the shot key, which goes on.
 uint8_t ScriptedPlayKeys(int t);
+
+// A new game started straight at `stage` and `level`, as the stage end would start it: the
+// stage's boss made ready and stage play requested and switched to.
+void StartStage(int32_t stage, int32_t level);
+
+// The every-stage run's player: the scripted keys with a ship that cannot be hit, and in the
+// boss fight the boss worn down every 900 frames, so every phase is played and the defeat
+// sequence follows.
+class HelpedPlayer {
+public:
+    void Step(Playthrough& game) { Step(game, NextKeys()); }
+    // The same with other keys than the script's.
+    void Step(Playthrough& game, uint8_t keys);
+    // The keys the script presses on the next Step.
+    uint8_t NextKeys() const { return ScriptedPlayKeys(t_); }
+    int BossFrames() const { return bossFrames_; }
+
+private:
+    int t_ = 0;
+    int bossFrames_ = 0;
+};
 
 // A fingerprint of everything a replay must reproduce.
 uint64_t HashGameState();
