@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "bosses/boss.h"
@@ -9,12 +10,18 @@
 #include "game/game_reset.h"
 #include "game/level_select.h"
 #include "game/opening_movie.h"
+#include "game/sprite_images.h"
 #include "game/title.h"
 #include "scene_fixture.h"
 #include "shooting/bomb.h"
 #include "shooting/bullet.h"
 #include "shooting/player.h"
 #include "tests/engine/temp_dir.h"
+#include "tools/assets/assets.h"
+
+namespace assets {
+void AddMenuAssets(AssetList& list);
+}
 
 // The front-end scenes are real; every other scene records what happens to it. Files the
 // scenes write (the high-score table) land in a temporary folder.
@@ -155,7 +162,7 @@ TEST_F(Menus, LevelSelectWrapsTheLevelAndNotTheRows) {
         {&g_Input.right, 0, 0, 0}, {&g_Input.right, 1, 0, 0}, {&g_Input.left, 0, 0, 0},
         {&g_Input.up, 0, 0, 0},    {&g_Input.down, 0, 1, 0},  {&g_Input.left, 0, 1, 1},
         {&g_Input.right, 0, 1, 0}, {&g_Input.down, 0, 2, 0},  {&g_Input.down, 0, 2, 0},
-        {&g_Input.left, 0, 2, 0},
+        {&g_Input.left, 0, 2, 0},  {&g_Input.up, 0, 1, 0},    {&g_Input.up, 0, 0, 0},
     };
     for (const Step& step : steps) {
         SoundRequest[20] = 0;
@@ -234,9 +241,21 @@ TEST_F(Menus, IntroductionWithoutConversationsFadesFor41Frames) {
 }
 
 TEST_F(Menus, IntroductionPagesTurnOnShotsAndTheChangeButtonSkips) {
+    assets::AssetList list;
+    assets::AddMenuAssets(list);
+    std::filesystem::create_directory("img");
+    for (const assets::AssetFile& file : list) {
+        if (file.path == "img/intro.bmp") {
+            std::ofstream(file.path, std::ios::binary)
+                .write(reinterpret_cast<const char*>(file.bytes.data()),
+                       static_cast<std::streamsize>(file.bytes.size()));
+        }
+    }
+    g_IntroImage.Create(1, 1);
     g_bChat = 1;
     Frame(intro_);
     EXPECT_EQ(g_Intro.loaded, 1);
+    EXPECT_EQ(g_IntroImage.width, 640);
     for (int page = 1; page <= 5; ++page) {
         EXPECT_EQ(g_bMenuConfirm, 0);
         Frame(intro_, &g_Input.shot);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "../engine/temp_dir.h"
 #include "bosses/boss.h"
 #include "engine/game_state.h"
@@ -19,7 +21,9 @@ TEST(EveryStage, PlaysThroughItsScriptIntoTheBossFight) {
     while (g_nScene != kSceneTitle)
         game.Step(0);
 
-    for (const int32_t stage : {0, 2, 3, 4, 5}) {
+    // After each boss the stage index moves on in the order 1, 2, 3, bonus (0), 4, 5, end (6).
+    const std::pair<int32_t, int32_t> stages[] = {{0, 4}, {2, 3}, {3, 0}, {4, 5}, {5, 6}};
+    for (const auto& [stage, next] : stages) {
         ResetGameState();
         g_nStage = stage;
         g_nLevel = 2;
@@ -37,5 +41,6 @@ TEST(EveryStage, PlaysThroughItsScriptIntoTheBossFight) {
             if (bossFrames % 900 == 0) g_pBoss->hp = 0;
         }
         EXPECT_GT(bossFrames, 0) << "stage " << stage << " never reached its boss";
+        EXPECT_EQ(g_nStage, next) << "after stage " << stage;
     }
 }
