@@ -11,6 +11,7 @@
 #include "game/level_select.h"
 #include "game/opening_movie.h"
 #include "game/sprite_images.h"
+#include "game/story.h"
 #include "game/title.h"
 #include "scene_fixture.h"
 #include "shooting/bomb.h"
@@ -106,6 +107,47 @@ TEST_F(Menus, TitleTakesAShotFromItsEleventhFrame) {
             Frame(title_, f == pressFrame ? &g_Input.shot : nullptr);
         EXPECT_EQ(g_bMenuConfirm, pressFrame == 11 ? 1 : 0) << "press on frame " << pressFrame;
     }
+}
+
+TEST_F(Menus, LogoAndTitleCursorLandWhereTheScenesPutThem) {
+    // The logo is copied into the logo screen at (170, 60) on the first frame.
+    g_LogoScreen.Create(kScreenWidth, kScreenHeight);
+    logo_.logo = std::make_unique<CImageShooting>();
+    logo_.logo->Create(2, 2);
+    for (int i = 0; i < 4; ++i)
+        logo_.logo->pixels[i] = 0x203040;
+    Frame(logo_);
+    EXPECT_EQ(*g_LogoScreen.GetPixelAddress(170, 60), 0x203040u);
+    EXPECT_EQ(*g_LogoScreen.GetPixelAddress(169, 60), 0u);
+
+    // The title cursor sits at x 205 and y 180, 138, 101, 70 for rows 0 to 3.
+    g_TitleImage.Create(kScreenWidth, kScreenHeight);
+    g_TitleCursorImage.Create(1, 1);
+    g_TitleCursorImage.pixels[0] = 0x203040;
+    const int32_t rowY[] = {180, 138, 101, 70};
+    for (int32_t row = 0; row < 4; ++row) {
+        g_TitleMenu.cursor = row;
+        Frame(title_);
+        EXPECT_EQ(*g_BackBuffer.GetPixelAddress(205, rowY[row]), 0x203040u) << row;
+    }
+    g_TitleCursorImage.Create(1, 1);
+}
+
+TEST_F(Menus, StorySceneFadesForSixteenFramesAfterAShot) {
+    CStory story;
+    story.Start();
+    Frame(story);
+    EXPECT_EQ(g_bMenuConfirm, 0);
+    g_Input.shotPrev = 0;
+    Frame(story, &g_Input.shot);
+    EXPECT_EQ(g_bMenuConfirm, 1);
+    EXPECT_EQ(g_Input.shotPrev, 1);
+    Frames(story, 14);
+    EXPECT_EQ(g_nNextScene, 0);
+    Frame(story);
+    EXPECT_EQ(g_nNextScene, kSceneIntroduction);
+    EXPECT_EQ(g_bMenuConfirm, 0);
+    EXPECT_EQ(story.frame, 0);
 }
 
 TEST_F(Menus, TitleRowsLeadToTheirScenesOnTheSixteenthFadeFrame) {
