@@ -246,6 +246,9 @@ TEST(Beam, SpansClipAndSecondPass) {
     edge.DrawBeam(505, 300, 0, 480, strip, 0);
     EXPECT_NE(At(edge, 510, 100), 0u);
     EXPECT_EQ(At(edge, 511, 100), 0u);
+    edge.DrawBeam(130, 300, 0, 480, strip, 0);
+    EXPECT_NE(At(edge, 134, 100), 0u);
+    EXPECT_EQ(At(edge, 133, 100), 0u);
     CImage32 up;
     up.Create(640, 480);
     up.DrawBeam(300, 440, 180, 480, strip, 0);
@@ -264,9 +267,13 @@ TEST(Beam, SpansClipAndSecondPass) {
     EXPECT_EQ(At(side, 301, 200 + 19), StripTexel(6));
     EXPECT_EQ(At(side, 301, 200 - 19), 0u);
 
-    // Near-vertical and absurd arguments stay inside the beam's clip.
-    CImage32 wild;
+    // Near-vertical and absurd arguments stay inside the beam's clip; a strip without rows
+    // draws nothing.
+    CImage32 wild, empty;
     wild.Create(640, 480);
+    empty.Create(14, 0);
+    wild.DrawBeam(300, 200, 0, 480, empty, 10);
+    EXPECT_EQ(CountChanged(wild, 0), 0);
     for (int32_t angle : {89, 90, -90, 270, 91, INT32_MAX, INT32_MIN}) {
         wild.DrawBeam(300, 200, angle, 480, strip, 10);
         wild.DrawBeam(INT32_MIN, INT32_MAX, angle, INT32_MAX, strip, INT32_MAX);

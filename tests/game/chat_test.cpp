@@ -102,6 +102,10 @@ TEST_F(Chat, PlaysEveryPageThenEndsReset) {
 // Each stage index loads its own files into slots A to D and the text; 1x1 where nothing is
 // named. Every file here is as wide as its number, so a slot tells which file it holds.
 TEST_F(Chat, LoadFillsTheSlotsOfTheStage) {
+    // Until the first load every slot and the text are 1x1.
+    for (const CImageShooting* img :
+         {&chat_->text, &chat_->faces[0], &chat_->faces[1], &chat_->faces[2], &chat_->faces[3]})
+        EXPECT_EQ(img->width * 1000 + img->height, 1001);
     const std::pair<const char*, int> files[] = {
         {"img/cb1.bmp", 11},       {"img/cb2.bmp", 12},       {"img/cb3.bmp", 13},
         {"img/cc1.bmp", 14},       {"img/cc2.bmp", 15},       {"img/ct1.bmp", 16},

@@ -73,6 +73,7 @@ TEST_F(Input, UpTapNeverMovesThePromptCursorAndAHoldMovesItOnceOnTheSecondFrame)
 
     Press({});
     Press({Down});
+    EXPECT_EQ(g_nPromptCursor, 0);
     Press({Down});
     EXPECT_EQ(g_nPromptCursor, 1);
 }

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "bosses/boss.h"
@@ -9,12 +10,19 @@
 #include "game/game_reset.h"
 #include "game/level_select.h"
 #include "game/opening_movie.h"
+#include "game/sprite_images.h"
+#include "game/story.h"
 #include "game/title.h"
 #include "scene_fixture.h"
 #include "shooting/bomb.h"
 #include "shooting/bullet.h"
 #include "shooting/player.h"
 #include "tests/engine/temp_dir.h"
+#include "tools/assets/assets.h"
+
+namespace assets {
+void AddMenuAssets(AssetList& list);
+}
 
 // The front-end scenes are real; every other scene records what happens to it. Files the
 // scenes write (the high-score table) land in a temporary folder.
@@ -101,6 +109,47 @@ TEST_F(Menus, TitleTakesAShotFromItsEleventhFrame) {
     }
 }
 
+TEST_F(Menus, LogoAndTitleCursorLandWhereTheScenesPutThem) {
+    // The logo is copied into the logo screen at (170, 60) on the first frame.
+    g_LogoScreen.Create(kScreenWidth, kScreenHeight);
+    logo_.logo = std::make_unique<CImageShooting>();
+    logo_.logo->Create(2, 2);
+    for (int i = 0; i < 4; ++i)
+        logo_.logo->pixels[i] = 0x203040;
+    Frame(logo_);
+    EXPECT_EQ(*g_LogoScreen.GetPixelAddress(170, 60), 0x203040u);
+    EXPECT_EQ(*g_LogoScreen.GetPixelAddress(169, 60), 0u);
+
+    // The title cursor sits at x 205 and y 180, 138, 101, 70 for rows 0 to 3.
+    g_TitleImage.Create(kScreenWidth, kScreenHeight);
+    g_TitleCursorImage.Create(1, 1);
+    g_TitleCursorImage.pixels[0] = 0x203040;
+    const int32_t rowY[] = {180, 138, 101, 70};
+    for (int32_t row = 0; row < 4; ++row) {
+        g_TitleMenu.cursor = row;
+        Frame(title_);
+        EXPECT_EQ(*g_BackBuffer.GetPixelAddress(205, rowY[row]), 0x203040u) << row;
+    }
+    g_TitleCursorImage.Create(1, 1);
+}
+
+TEST_F(Menus, StorySceneFadesForSixteenFramesAfterAShot) {
+    CStory story;
+    story.Start();
+    Frame(story);
+    EXPECT_EQ(g_bMenuConfirm, 0);
+    g_Input.shotPrev = 0;
+    Frame(story, &g_Input.shot);
+    EXPECT_EQ(g_bMenuConfirm, 1);
+    EXPECT_EQ(g_Input.shotPrev, 1);
+    Frames(story, 14);
+    EXPECT_EQ(g_nNextScene, 0);
+    Frame(story);
+    EXPECT_EQ(g_nNextScene, kSceneIntroduction);
+    EXPECT_EQ(g_bMenuConfirm, 0);
+    EXPECT_EQ(story.frame, 0);
+}
+
 TEST_F(Menus, TitleRowsLeadToTheirScenesOnTheSixteenthFadeFrame) {
     const int32_t sceneOfRow[] = {kSceneLevelSelect, kSceneReplaySelect, kSceneKeyConfig};
     for (int row = 0; row < 3; ++row) {
@@ -155,7 +204,7 @@ TEST_F(Menus, LevelSelectWrapsTheLevelAndNotTheRows) {
         {&g_Input.right, 0, 0, 0}, {&g_Input.right, 1, 0, 0}, {&g_Input.left, 0, 0, 0},
         {&g_Input.up, 0, 0, 0},    {&g_Input.down, 0, 1, 0},  {&g_Input.left, 0, 1, 1},
         {&g_Input.right, 0, 1, 0}, {&g_Input.down, 0, 2, 0},  {&g_Input.down, 0, 2, 0},
-        {&g_Input.left, 0, 2, 0},
+        {&g_Input.left, 0, 2, 0},  {&g_Input.up, 0, 1, 0},    {&g_Input.up, 0, 0, 0},
     };
     for (const Step& step : steps) {
         SoundRequest[20] = 0;
@@ -234,9 +283,21 @@ TEST_F(Menus, IntroductionWithoutConversationsFadesFor41Frames) {
 }
 
 TEST_F(Menus, IntroductionPagesTurnOnShotsAndTheChangeButtonSkips) {
+    assets::AssetList list;
+    assets::AddMenuAssets(list);
+    std::filesystem::create_directory("img");
+    for (const assets::AssetFile& file : list) {
+        if (file.path == "img/intro.bmp") {
+            std::ofstream(file.path, std::ios::binary)
+                .write(reinterpret_cast<const char*>(file.bytes.data()),
+                       static_cast<std::streamsize>(file.bytes.size()));
+        }
+    }
+    g_IntroImage.Create(1, 1);
     g_bChat = 1;
     Frame(intro_);
     EXPECT_EQ(g_Intro.loaded, 1);
+    EXPECT_EQ(g_IntroImage.width, 640);
     for (int page = 1; page <= 5; ++page) {
         EXPECT_EQ(g_bMenuConfirm, 0);
         Frame(intro_, &g_Input.shot);

@@ -1,5 +1,7 @@
 #include "game/play_screen.h"
 
+#include "enemies/background.h"
+#include "game/game_scene.h"
 #include "scene_fixture.h"
 #include "shooting/player.h"
 
@@ -38,4 +40,26 @@ TEST_F(PlayScreen, ChainBarIsHalfTheGauge) {
             ++drawn;
         EXPECT_EQ(drawn, width) << "chain " << chain;
     }
+}
+
+TEST_F(PlayScreen, StageStartRestartsTheBackgroundUnlessBackFromAPrompt) {
+    CBackGround2 bg(7);
+    CBackGround2* const saved = g_pStageBGList[2];
+    g_pStageBGList[2] = &bg;
+    g_nStage = 2;
+    CGame game;
+    for (const int32_t from : {kSceneLevelSelect, kScenePause}) {
+        bg.speed = 9;
+        bg.offset = 7;
+        bg.frame = 5;
+        bg.counter = 3;
+        g_nScene = from;
+        game.Start();
+        const bool kept = from == kScenePause;
+        EXPECT_EQ(bg.speed, kept ? 9 : 0) << from;
+        EXPECT_EQ(bg.offset, kept ? 7 : 0) << from;
+        EXPECT_EQ(bg.frame, kept ? 5 : 0) << from;
+        EXPECT_EQ(bg.counter, kept ? 3 : 0) << from;
+    }
+    g_pStageBGList[2] = saved;
 }

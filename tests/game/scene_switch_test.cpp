@@ -167,3 +167,15 @@ TEST_F(SceneSwitch, UnknownNumbersOnlyUpdateTheSceneNumber) {
     EXPECT_EQ(g_pScene, g_pTitle);
     EXPECT_EQ(g_nScene, 1234);
 }
+
+TEST(SceneNumbers, AreTheNumbersTheScenesAreKnownBy) {
+    const int32_t numbers[][2] = {
+        {kSceneLogo, 0},         {kSceneTitle, 3},          {kSceneLevelSelect, 4},
+        {kSceneIntroduction, 5}, {kSceneReplaySelect, 7},   {kSceneGame, 10},
+        {kSceneBoss, 50},        {kSceneStageEnd, 70},      {kSceneChat, 100},
+        {kSceneContinue, 500},   {kSceneContinueBoss, 501}, {kScenePause, 510},
+        {kScenePauseBoss, 511},  {kSceneEnding, 710},       {kSceneKeyConfig, 800},
+    };
+    for (const auto& n : numbers)
+        EXPECT_EQ(n[0], n[1]);
+}

@@ -206,6 +206,32 @@ TEST(EffectKinds, FadesAndLifetimes) {
     }
 }
 
+TEST(EffectKinds, SparksLeaveTheFieldAndSwayersSwing) {
+    // Kind 3 moves, then ends once y + 6 < 8, x + 6 < 134 or x > 510.
+    struct Case {
+        int32_t x, y;
+        float vy;
+        int endFrame;
+    };
+    const Case cases[] = {{300, 1, 0, 1},   {300, 2, 0, 0},   {127, 200, 0, 1},  {128, 200, 0, 0},
+                          {511, 200, 0, 1}, {510, 200, 0, 0}, {300, 200, 20, 10}};
+    auto m = MakeManager();
+    for (const Case& c : cases) {
+        m->AddMid(c.x, c.y, 3, 0, 0, c.vy);
+        EXPECT_EQ(RunOut(m->mid[m->midIndex], 50).endFrame, c.endFrame) << c.x << "," << c.y;
+    }
+
+    // Kinds 6 and 7 sit at x = 200 + 70 sin(+-3t degrees): 235 and 165 at t = 10.
+    m->AddMid(0, 0, 6, 0, 0, 0);
+    m->AddMid(0, 0, 7, 0, 0, 0);
+    for (int t = 1; t <= 10; ++t) {
+        m->mid[m->midIndex - 1].Move();
+        m->mid[m->midIndex].Move();
+    }
+    EXPECT_NEAR(m->mid[m->midIndex - 1].x, 235.0, 1e-9);
+    EXPECT_NEAR(m->mid[m->midIndex].x, 165.0, 1e-9);
+}
+
 TEST(EffectLayers, ThePlayerDeathExplosionsDrawFortyOneInThePass) {
     auto m = MakeManager();
     CImage32 dest;

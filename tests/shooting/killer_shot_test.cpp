@@ -146,6 +146,10 @@ TEST_F(KillerShots, VortexAndKindSixShrinkAwayAtAge160) {
             if (frames == 10 && kind == 6) {
                 EXPECT_EQ(s.angle, 1);
             }
+            // Full size up to age 150, then 1.01 - 0.1 a frame.
+            if (frames == 150 || frames == 151) {
+                EXPECT_DOUBLE_EQ(s.shotScale, frames == 150 ? 1.0 : 0.91) << kind;
+            }
         }
         EXPECT_EQ(frames, 160) << kind;
         // The vortex picks its own picture's cell every frame but the last.

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/random.h"
+#include "shooting/effect.h"
 #include "shooting/enemy_bullet.h"
 #include "shooting/enemy_laser.h"
 #include "shooting/item.h"
@@ -150,9 +151,17 @@ TEST_F(Missiles, RingMissileBurstsByItselfAtItsAge) {
 
 TEST_F(Missiles, RingMissilesLeavingTheField) {
     // Behaviour 2 leaving bursts without its ring; behaviour 12 fires the ring too.
+    SeedRand(7);
+    const int32_t before = g_EffectMannager.midIndex;
     Launch(483, 300, 2, 3, 5.0, 90);
     EXPECT_EQ(FrameDraws(), 27u);
     EXPECT_EQ(BulletsOfKind(40), 0);
+    // Seeded with 7 the burst's first draw is 31604, so a0 = 284 degrees: the first particle
+    // after the halo flies at (cos 284 x 6.8 + 1, sin 284 x 6.8 - 3), the ship being left of
+    // and below the centre.
+    const CEffect& particle = g_EffectMannager.mid[(before + 2) % 500];
+    EXPECT_NEAR(particle.vx, 2.64507, 1e-4);
+    EXPECT_NEAR(particle.vy, -9.59801, 1e-4);
     Launch(483, 300, 12, 3, 5.0, 90);
     EXPECT_EQ(FrameDraws(), 57u);
     EXPECT_EQ(BulletsOfKind(169), 20);
@@ -226,6 +235,7 @@ TEST_F(Missiles, FallingMissileLeavesAVortexBehind) {
     EXPECT_EQ(k.kind, 1);
     EXPECT_EQ(k.x, static_cast<int32_t>(m.x - 100));
     EXPECT_EQ(k.y, static_cast<int32_t>(m.y - 20));
+    EXPECT_EQ(k.vy, 0.0);
     EXPECT_EQ(SoundRequest[12], 1);
 }
 
@@ -256,6 +266,10 @@ TEST_F(Missiles, ItemCarriersWaitNeverHurtAndPayOutOnTheThirdHit) {
     // Three items, each drawing its speed then its angle, then 20 pairs of sparks.
     EXPECT_EQ(FrameDraws(), 6u + 40u);
     EXPECT_EQ(points_.score - score, 500);
+    EXPECT_EQ(std::count_if(
+                  std::begin(g_EffectMannager.mid), std::end(g_EffectMannager.mid),
+                  [](const CEffect& e) { return e.alive != 0 && e.kind == 18 && e.image2 == 11; }),
+              40);
     EXPECT_EQ(ItemsInPlay(), 3);
     EXPECT_EQ(g_ItemMannager.items[1].kind, 0);
     EXPECT_EQ(Current().alive, 0);

@@ -119,6 +119,14 @@ TEST_F(PlayerFireTest, OptionLasersAndTheirBeamRows) {
     g_Player.DrawLazer();
     EXPECT_EQ(g_Player.laserTip[0].y, 300);
     EXPECT_EQ(RandDraws() - before, 9u);
+
+    // Two options below power 4, four from there on.
+    g_bBombActive = 0;
+    for (int32_t power = 0; power <= 11; ++power) {
+        g_Player.power = power;
+        g_Player.DrawLazer();
+        EXPECT_EQ(g_Player.optionCount, power < 4 ? 2 : 4) << power;
+    }
 }
 
 }  // namespace

@@ -123,6 +123,7 @@ TEST_F(PlayerTest, ExtendAndPowerUpThresholds) {
     EXPECT_EQ(g_Player.power, 11);
     EXPECT_EQ(SoundRequest[19], 1);
     EXPECT_EQ(points_.powerGauge, 0);
+    EXPECT_EQ(1 + MovesWhileInvincible(), 81);
 }
 
 TEST_F(PlayerTest, ExtendCancelsOnlyAnUnparkedDeath) {
