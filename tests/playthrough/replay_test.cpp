@@ -48,7 +48,7 @@ std::vector<uint64_t> ReadHashes(const std::string& path) {
 // The recorded run: the menus by key, then the scripted player, the state after every frame.
 int Record(const std::string& folder) {
     Playthrough game(folder + "/record");
-    game.RunMenusToStagePlay();
+    if (!game.RunMenusToStagePlay()) return 1;
     std::vector<uint64_t> hashes;
     for (int t = 0; t < kPlayFrames; ++t) {
         game.Step(ScriptedPlayKeys(t));

@@ -42,7 +42,7 @@ TEST(Stage1Playthrough, ReachesTheBossWithTheRecordedStates) {
     };
     TempDir folder;
     Playthrough game(folder.Path().string());
-    game.RunMenusToStagePlay();
+    ASSERT_TRUE(game.RunMenusToStagePlay());
     ASSERT_EQ(game.Frame(), 291);  // the next frame is the first of stage play
 
     int t = 0;
