@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -11,29 +9,17 @@
 
 #include "engine/replay.h"
 #include "engine/requests.h"
+#include "fuzz/scratch_folder.h"
+
+// The slot file is written into a scratch folder of the fuzzer's own.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    fuzz::EnterScratchFolder(argc, argv);
+    return 0;
+}
 
 // Loading a slot file of any content and size: the first byte picks how many pairs to read, the
 // rest is the file. The streams must end up as the file's bytes where it had them and as they
 // were where it did not.
-namespace {
-
-char g_folder[] = "/tmp/zarune-replay-fuzz-XXXXXX";
-
-void RemoveFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(g_folder, ignored);
-}
-
-}  // namespace
-
-// The slot file is written into a folder of the fuzzer's own, removed when the run ends.
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    if (mkdtemp(g_folder) == nullptr) std::abort();
-    std::filesystem::current_path(g_folder);
-    std::atexit(RemoveFolder);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const int32_t pairs = data[0] % 8;

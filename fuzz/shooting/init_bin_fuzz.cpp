@@ -1,34 +1,12 @@
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 
+#include "fuzz/scratch_folder.h"
 #include "shooting/point_mannager.h"
 
 namespace {
-
-// The loader reads "init.bin" from the current folder, so every input is written there, inside
-// a scratch folder of the fuzzer's own that is removed at exit.
-std::filesystem::path g_scratch;
-
-void RemoveScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(g_scratch, ignored);
-}
-
-void EnterScratchFolder() {
-    if (!g_scratch.empty()) return;
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "zarune-init-bin-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr || chdir(pattern.c_str()) != 0) std::abort();
-    g_scratch = pattern;
-    std::atexit(RemoveScratchFolder);
-}
 
 void WriteInput(const uint8_t* data, size_t size) {
     std::FILE* file = std::fopen(kHighScoreFile, "wb");
@@ -61,10 +39,15 @@ bool SameTable(const CPointMannager& a, const CPointMannager& b) {
 
 }  // namespace
 
+// The loader reads "init.bin" from the current folder, so every input is written there.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    fuzz::EnterScratchFolder(argc, argv);
+    return 0;
+}
+
 // The input is the whole "init.bin". A table read from it must come back unchanged through a
 // save and a second load.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EnterScratchFolder();
     WriteInput(data, size);
 
     CPointMannager loaded;

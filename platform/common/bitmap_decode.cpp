@@ -23,23 +23,37 @@ uint32_t ReadLE32(const uint8_t* p) {
 }
 
 // Reads the size from the file header and the info header (the 12-byte core form carries
-// 16-bit sizes, every later form 32-bit ones, with a negative height for top-down rows).
+// 16-bit sizes, every later form 32-bit ones, with a negative height for top-down rows). An
+// uncompressed picture must also have the bytes of all but its last row in the file: SDL fails
+// on a short file anyway, but only after allocating and clearing the whole surface.
 bool PlausibleSize(const uint8_t* bytes, size_t size) {
     constexpr size_t kFileHeader = 14;
+    constexpr uint32_t kUncompressed = 0;
+    constexpr uint32_t kBitFields = 3;
     if (size < kFileHeader + 12 || bytes[0] != 'B' || bytes[1] != 'M') return false;
     const uint8_t* info = bytes + kFileHeader;
     int64_t width = 0;
     int64_t height = 0;
+    int64_t bits = 0;
+    uint32_t compression = kUncompressed;
     if (ReadLE32(info) == 12) {
         width = ReadLE16(info + 4);
         height = ReadLE16(info + 6);
+        bits = ReadLE16(info + 10);
     } else {
+        if (size < kFileHeader + 20) return false;
         width = static_cast<int32_t>(ReadLE32(info + 4));
         height = static_cast<int32_t>(ReadLE32(info + 8));
         if (height < 0) height = -height;
+        bits = ReadLE16(info + 14);
+        compression = ReadLE32(info + 16);
     }
-    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
-           width * height <= kMaxPixels;
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
+        width * height > kMaxPixels) {
+        return false;
+    }
+    const bool uncompressed = compression == kUncompressed || compression == kBitFields;
+    return !uncompressed || (height - 1) * (width * bits / 8) <= static_cast<int64_t>(size);
 }
 
 // Copies a 32-bit surface into bottom-up rows; the top byte may hold alpha and is cleared.

@@ -95,7 +95,7 @@ void HelpedPlayer::Step(Playthrough& game, uint8_t keys) {
     g_Player.invincible = 1;
     if (g_nScene != kSceneBoss) return;
     ++bossFrames_;
-    if (bossFrames_ % 900 == 0) g_pBoss->hp = 0;
+    if (bossFrames_ % wearPeriod_ == 0) g_pBoss->hp = 0;
 }
 
 namespace {

@@ -40,10 +40,11 @@ uint8_t ScriptedPlayKeys(int t);
 void StartStage(int32_t stage, int32_t level);
 
 // The every-stage run's player: the scripted keys with a ship that cannot be hit, and in the
-// boss fight the boss worn down every 900 frames, so every phase is played and the defeat
-// sequence follows.
+// boss fight the boss worn down every 900 frames (or as given), so every phase is played and the
+// defeat sequence follows.
 class HelpedPlayer {
 public:
+    explicit HelpedPlayer(int wearPeriod = 900) : wearPeriod_(wearPeriod) {}
     void Step(Playthrough& game) { Step(game, NextKeys()); }
     // The same with other keys than the script's.
     void Step(Playthrough& game, uint8_t keys);
@@ -52,6 +53,7 @@ public:
     int BossFrames() const { return bossFrames_; }
 
 private:
+    int wearPeriod_;
     int t_ = 0;
     int bossFrames_ = 0;
 };
