@@ -13,6 +13,7 @@
 #include "engine/angle.h"
 #include "engine/check.h"
 #include "engine/requests.h"
+#include "shooting/effect.h"
 #include "shooting/enemy_laser.h"
 #include "shooting/fire.h"
 #include "shooting/killer_shot.h"
@@ -438,6 +439,18 @@ TEST_F(Boss45Test, Boss5ThirdPhaseOpeningIsInvulnerable) {
     shoot();
     boss5_.Act();
     EXPECT_EQ(boss5_.hp, 999);
+
+    // The charge flares of 190 and 195: image 8 over image 8, extra parameters 3, 5 and 4.
+    At(boss5_, 1, 190);
+    g_EffectMannager.Reset();
+    RunTo(boss5_, 195);
+    for (const int32_t slot : {1, 2, 3}) {
+        const CEffect& flare = g_EffectMannager.front[slot];
+        EXPECT_EQ(flare.kind, 8) << slot;
+        EXPECT_EQ(flare.image2, 8) << slot;
+        EXPECT_EQ(flare.paramB, slot == 1 ? 3 : slot == 2 ? 5 : 4) << slot;
+        EXPECT_EQ(flare.paramA, 5) << slot;
+    }
 
     g_bChat = 1;
     At(boss5_, 1, 90);

@@ -11,6 +11,7 @@
 #include "bosses/bossb.h"
 #include "enemies/background.h"
 #include "engine/requests.h"
+#include "shooting/effect.h"
 #include "shooting/enemy_laser.h"
 #include "shooting/killer_shot.h"
 #include "shooting/laser_shot.h"
@@ -173,6 +174,41 @@ TEST_F(BossB23Test, BossBWindowsWithSeedOne) {
     CBossB boss;
     for (const BossWindow& row : rows)
         CheckWindow(boss, row);
+}
+
+TEST_F(BossB23Test, BossBAndBoss2FrontFlares) {
+    struct Flare {
+        int32_t x, y, image, image2, b, a;
+    };
+    const auto expect = [](const std::vector<Flare>& want, const char* where) {
+        for (size_t i = 0; i < want.size(); ++i) {
+            const CEffect& got = g_EffectMannager.front[i + 1];
+            EXPECT_EQ(got.x, want[i].x) << where << " " << i;
+            EXPECT_EQ(got.y, want[i].y) << where << " " << i;
+            EXPECT_EQ(got.kind, want[i].image) << where << " " << i;
+            EXPECT_EQ(got.image2, want[i].image2) << where << " " << i;
+            EXPECT_EQ(got.paramB, want[i].b) << where << " " << i;
+            EXPECT_EQ(got.paramA, want[i].a) << where << " " << i;
+        }
+    };
+    // Stage B at 150 (d 50): the columns taken at 100 are 460 and 184, flares at B - 40 and
+    // A - 80, both at -40.
+    CBossB bossB;
+    At(bossB, 1, 270, 340, 100);
+    while (bossB.scriptFrame < 149)
+        bossB.Act();
+    g_EffectMannager.Reset();
+    bossB.Act();
+    expect({{420, -40, 8, 10, 0, 1}, {104, -40, 8, 10, 0, 1}}, "B at 150");
+
+    // Stage 2 at 1200 in its last phase: flares at X - 5 and X - 125, y - 45.
+    CBoss2 boss2;
+    At(boss2, 0, 200, 300, 1200);
+    g_EffectMannager.Reset();
+    boss2.Act();
+    const int32_t hot = static_cast<int32_t>(boss2.x + boss2.hotX);
+    const int32_t top = static_cast<int32_t>(boss2.y - 45);
+    expect({{hot - 5, top, 8, 10, 1, 1}, {hot - 125, top, 8, 10, 1, 1}}, "2 at 1200");
 }
 
 // Stage-2 boss ------------------------------------------------------------------------------
