@@ -123,6 +123,7 @@ TEST_F(BossTest, DefeatSequenceTimeline) {
         ASSERT_EQ(draws, SoundRequest[6] != 0 ? 2u : 0u) << f;
         if (f > 161) continue;
         ASSERT_EQ(gauge, 0) << f;
+        ASSERT_EQ(boss.dying, 1) << f;
         ASSERT_EQ(boss.w == 1, f > 40) << f;
         ASSERT_EQ(g_pBossChild[3].alive, f == 14 ? 1 : 0) << f;
         if (f == 4) {
@@ -185,7 +186,8 @@ TEST_F(BossTest, GaugeTurnAndFlash) {
 TEST_F(BossTest, EveryStageHasABossOfItsOwn) {
     for (int i = 0; i < kBossCount; ++i) {
         ASSERT_NE(g_pBossList[i], nullptr) << i;
-        for (int j = 0; j < i; ++j) EXPECT_NE(g_pBossList[i], g_pBossList[j]) << i << " " << j;
+        for (int j = 0; j < i; ++j)
+            EXPECT_NE(g_pBossList[i], g_pBossList[j]) << i << " " << j;
     }
     EXPECT_NE(dynamic_cast<CBoss1*>(g_pBossList[1]), nullptr);
     EXPECT_NE(dynamic_cast<CBoss1*>(g_pBossList[6]), nullptr);
@@ -224,7 +226,8 @@ TEST_F(BossTest, ChildrenAndPartsDrawing) {
     g_pBossImage = &body;
     fill(g_pBossPartsImage[1], 6, 10, kPart);
     // The bosses' Init leave their own parts behind; start from fresh ones.
-    for (CBossParts& part : g_pBossParts) part = CBossParts();
+    for (CBossParts& part : g_pBossParts)
+        part = CBossParts();
     g_pBossParts[0].w = 6;
     g_pBossParts[0].h = 10;
     g_pBossParts[0].offsetX = 50;

@@ -206,8 +206,15 @@ TEST_F(KindsLargeTest, Kind43FadeDropAndDoubleVolley) {
         g_LBMannager.Init();
         CEnemy e;
         e.Set(130, 480, 43, 0, 0, 0, 0);
-        for (int32_t a = 1; a <= 499; ++a)
+        for (int32_t a = 1; a <= 499; ++a) {
             EXPECT_EQ(Step(e), 0);
+            if (a != 310) continue;
+            ASSERT_EQ(g_ELazer.count, 2);
+            for (const LaserRecord& beam : {g_ELazer.records[0], g_ELazer.records[1]}) {
+                EXPECT_EQ(beam.a, 1);  // the growing beams' frame
+                EXPECT_DOUBLE_EQ(Scale(beam), 1.225);
+            }
+        }
         ASSERT_EQ(g_ELazer.count, 2);
         EXPECT_LT(Scale(g_ELazer.records[1]), 0);
         e.y = 3;
