@@ -305,9 +305,10 @@ TEST_F(BossB23Test, Boss2WindowsWithSeedOne) {
         {0, 2, 834, 834, 288, 340, 24, 62, 372, 415, -1, kAny, kAny, -1},
         // Scatter: rx = 130 % 50 - 25, ry = 10982 % 20 - 10, then five aimed bullets.
         {1, 0, 100, 100, 100, 250, 5, 8, 284, 332, 8, kAny, kAny, 11656 % 3},
-        // Every hundredth frame from 850 restarts the count: at 950 only the pair at 195 and
-        // 345 degrees from (X - 8, y + 20), X = x + 34, each drawing its animation.
-        {0, 0, 940, 950, 200, 300, 2, 2, 226, 320, 7, kAny, kAny, -1},
+        // Every hundredth frame from 850 restarts the count: at 950 only the pair at 195 (first,
+        // speed 7 along (cos, -sin)) and 345 degrees from (X - 8, y + 20), X = x + 34, each
+        // drawing its animation.
+        {0, 0, 940, 950, 200, 300, 2, 2, 226, 320, 7, -6.761481, 1.811733, -1},
     };
     CBoss2 boss;
     for (const BossWindow& row : rows)
