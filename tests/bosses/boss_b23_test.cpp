@@ -292,6 +292,12 @@ TEST_F(BossB23Test, Boss2LasersAndDraws) {
         EXPECT_EQ(g_ELazer.records[0].b, c[3]) << c[0];
         EXPECT_EQ(g_ELazer.records[1].b, -c[3]) << c[0];
         EXPECT_EQ(g_ELazer.records[0].d, 40 * ((c[0] - 1150) % 27)) << c[0];
+        for (const LaserRecord& r : {g_ELazer.records[0], g_ELazer.records[1]}) {
+            EXPECT_EQ((std::vector<int32_t>{r.p3, r.angle, r.kind, r.a, r.e}),
+                      (std::vector<int32_t>{10, 10, 4, 600, 80}))
+                << c[0];
+        }
+        EXPECT_EQ(g_ELazer.records[0].x - g_ELazer.records[1].x, 120);  // X + 60 and X - 60
     }
 }
 
@@ -309,6 +315,8 @@ TEST_F(BossB23Test, Boss2WindowsWithSeedOne) {
         // speed 7 along (cos, -sin)) and 345 degrees from (X - 8, y + 20), X = x + 34, each
         // drawing its animation.
         {0, 0, 940, 950, 200, 300, 2, 2, 226, 320, 7, -6.761481, 1.811733, -1},
+        // At 1540 (50 past 1490) the five-bullet large fan turned 90 from (X - 20, y + 50).
+        {0, 0, 1540, 1540, 200, 300, 5, 0, 214, 350, 11, kAny, kAny, -1},
     };
     CBoss2 boss;
     for (const BossWindow& row : rows)
