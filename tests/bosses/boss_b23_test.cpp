@@ -2,6 +2,8 @@
 
 #include <bit>
 #include <cmath>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "bosses/boss.h"
@@ -362,6 +364,15 @@ TEST_F(BossB23Test, Boss3PhaseChangesAndLoops) {
     boss.Act();
     EXPECT_EQ(boss.loops, 1);
     EXPECT_EQ(boss.phaseFrame, 0);
+
+    // The first phase's cannon rows: 1 from 1260, 2 only above 1262.
+    At(boss, 2, 100, 250, 1260);
+    std::vector<int32_t> rows;
+    for (int32_t f = 1260; f <= 1263; ++f) {
+        boss.Act();
+        rows.push_back(boss.frameRow);
+    }
+    EXPECT_EQ(rows, (std::vector<int32_t>{1, 1, 1, 2}));
 }
 
 TEST_F(BossB23Test, Boss2And3DrawsBulletsAndMissiles) {
@@ -433,6 +444,12 @@ TEST_F(BossB23Test, Boss3ChildrenAndLaserSeeds) {
     EXPECT_EQ(RandDraws() - before, 2u);
     EXPECT_EQ(child.vy, 0);
     EXPECT_EQ(g_EBMannager.bullets[1590].alive, 1);
+    // Six of type 72 slowing to 3, twelve of type 68 slowing to 2.
+    std::map<std::pair<int32_t, double>, int> capped;
+    for (const CEBullet& b : g_EBMannager.bullets)
+        capped[{b.kind, b.capSpeed()}] += b.alive != 0 && b.decel != 0;
+    EXPECT_EQ(capped[std::pair(72, 3.0)], 6);
+    EXPECT_EQ(capped[std::pair(68, 2.0)], 12);
     EXPECT_EQ(boss.step, 1);
     // Past 400 frames it goes to the corner and out on the next frame.
     child.Launch(200, 100, 2, 0, 0, 10, 0);
