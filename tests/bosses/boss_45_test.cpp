@@ -392,6 +392,14 @@ TEST_F(Boss45Test, Boss5CadenceFiresOnlyWhileStepIsTen) {
         if (SoundRequest[4] != 0) frames.push_back(t);
     }
     EXPECT_EQ(frames, (std::vector<int32_t>{1337, 1338, 1339, 1340}));
+
+    // The first laser pair after 1050 (step 1) turns by (10 - 1) x 5120 to each side.
+    At(boss5_, 3, 1050);
+    g_LBMannager.Init();
+    RunTo(boss5_, 1056);
+    ASSERT_EQ(g_LBMannager.next, 2);
+    EXPECT_EQ(g_LBMannager.shots[0].p2, 46080);
+    EXPECT_EQ(g_LBMannager.shots[1].p2, -46080);
 }
 
 TEST_F(Boss45Test, Boss5SecondPhaseMovesTwiceAndMirrorsItsBeam) {
