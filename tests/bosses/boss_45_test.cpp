@@ -459,6 +459,16 @@ TEST_F(Boss45Test, Boss5ThirdPhaseOpeningIsInvulnerable) {
         EXPECT_EQ(flare.paramB, slot == 1 ? 3 : slot == 2 ? 5 : 4) << slot;
         EXPECT_EQ(flare.paramA, 5) << slot;
     }
+    // At 210 two laser shots of kind 2, from X - 20 then X + 20, toward the ship's hit point.
+    g_LBMannager.Init();
+    RunTo(boss5_, 210);
+    ASSERT_EQ(g_LBMannager.next, 2);
+    EXPECT_EQ(g_LBMannager.shots[1].x - g_LBMannager.shots[0].x, 40);
+    for (const CLazerBullet& shot : {g_LBMannager.shots[0], g_LBMannager.shots[1]}) {
+        EXPECT_EQ((std::vector<int32_t>{shot.kind, shot.p1, shot.p4, shot.p5}),
+                  (std::vector<int32_t>{2, 180, 300, 10}));
+        EXPECT_EQ(shot.rate, 12.0);
+    }
 
     g_bChat = 1;
     At(boss5_, 1, 90);
