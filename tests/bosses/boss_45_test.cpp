@@ -335,6 +335,16 @@ TEST_F(Boss45Test, Boss5WindowsWithSeedOne) {
         boss5_.Act();
         EXPECT_EQ(boss5_.hp, 1000 - c[1]) << c[0];
     }
+
+    // The closing swirl's two fans hold 10 + 1.5L bullets each: 13 on level 2.
+    g_nLevel = 2;
+    At(boss5_, 1, 1808);
+    g_EBMannager.Init();
+    boss5_.Act();
+    int live = 0;
+    for (const CEBullet& b : g_EBMannager.bullets)
+        live += b.alive;
+    EXPECT_EQ(live, 26);
 }
 
 // Every phase runs its whole timeline on the hardest level and loops where it should.
