@@ -3,6 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -176,6 +177,24 @@ TEST_F(BossB23Test, BossBWindowsWithSeedOne) {
     CBossB boss;
     for (const BossWindow& row : rows)
         CheckWindow(boss, row);
+
+    // The last of the aimed bursts at 410 (i = 11) flies at 11 - 0.5 x 11 on level 0.
+    g_nLevel = 0;
+    At(boss, 1, 270, 340, 410);
+    boss.Act();
+    const CEBullet& last = g_EBMannager.bullets[g_EBMannager.next - 1];
+    EXPECT_NEAR(std::hypot(last.vx, last.vy), 5.5, 1e-5);
+
+    // The second phase's ring of back effects about (x, y): radius 2 (t - 1400) while it opens,
+    // 2 (1900 - t) while it closes; the first of three, after the engine glow, at (sin t,
+    // -cos t) x radius.
+    for (const auto& [t, dx, dy] : {std::tuple{1410, -10, -17}, std::tuple{1860, 69, -40}}) {
+        At(boss, 0, 270, 340, t);
+        g_EffectMannager.Reset();
+        boss.Act();
+        EXPECT_EQ(g_EffectMannager.back[2].x - static_cast<int32_t>(boss.x), dx) << t;
+        EXPECT_EQ(g_EffectMannager.back[2].y - static_cast<int32_t>(boss.y), dy) << t;
+    }
 }
 
 TEST_F(BossB23Test, BossBAndBoss2FrontFlares) {
