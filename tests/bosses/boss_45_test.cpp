@@ -13,6 +13,7 @@
 #include "engine/angle.h"
 #include "engine/check.h"
 #include "engine/requests.h"
+#include "shooting/effect.h"
 #include "shooting/enemy_laser.h"
 #include "shooting/fire.h"
 #include "shooting/killer_shot.h"
@@ -334,6 +335,16 @@ TEST_F(Boss45Test, Boss5WindowsWithSeedOne) {
         boss5_.Act();
         EXPECT_EQ(boss5_.hp, 1000 - c[1]) << c[0];
     }
+
+    // The closing swirl's two fans hold 10 + 1.5L bullets each: 13 on level 2.
+    g_nLevel = 2;
+    At(boss5_, 1, 1808);
+    g_EBMannager.Init();
+    boss5_.Act();
+    int live = 0;
+    for (const CEBullet& b : g_EBMannager.bullets)
+        live += b.alive;
+    EXPECT_EQ(live, 26);
 }
 
 // Every phase runs its whole timeline on the hardest level and loops where it should.
@@ -391,6 +402,14 @@ TEST_F(Boss45Test, Boss5CadenceFiresOnlyWhileStepIsTen) {
         if (SoundRequest[4] != 0) frames.push_back(t);
     }
     EXPECT_EQ(frames, (std::vector<int32_t>{1337, 1338, 1339, 1340}));
+
+    // The first laser pair after 1050 (step 1) turns by (10 - 1) x 5120 to each side.
+    At(boss5_, 3, 1050);
+    g_LBMannager.Init();
+    RunTo(boss5_, 1056);
+    ASSERT_EQ(g_LBMannager.next, 2);
+    EXPECT_EQ(g_LBMannager.shots[0].p2, 46080);
+    EXPECT_EQ(g_LBMannager.shots[1].p2, -46080);
 }
 
 TEST_F(Boss45Test, Boss5SecondPhaseMovesTwiceAndMirrorsItsBeam) {
@@ -438,6 +457,28 @@ TEST_F(Boss45Test, Boss5ThirdPhaseOpeningIsInvulnerable) {
     shoot();
     boss5_.Act();
     EXPECT_EQ(boss5_.hp, 999);
+
+    // The charge flares of 190 and 195: image 8 over image 8, extra parameters 3, 5 and 4.
+    At(boss5_, 1, 190);
+    g_EffectMannager.Reset();
+    RunTo(boss5_, 195);
+    for (const int32_t slot : {1, 2, 3}) {
+        const CEffect& flare = g_EffectMannager.front[slot];
+        EXPECT_EQ(flare.kind, 8) << slot;
+        EXPECT_EQ(flare.image2, 8) << slot;
+        EXPECT_EQ(flare.paramB, slot == 1 ? 3 : slot == 2 ? 5 : 4) << slot;
+        EXPECT_EQ(flare.paramA, 5) << slot;
+    }
+    // At 210 two laser shots of kind 2, from X - 20 then X + 20, toward the ship's hit point.
+    g_LBMannager.Init();
+    RunTo(boss5_, 210);
+    ASSERT_EQ(g_LBMannager.next, 2);
+    EXPECT_EQ(g_LBMannager.shots[1].x - g_LBMannager.shots[0].x, 40);
+    for (const CLazerBullet& shot : {g_LBMannager.shots[0], g_LBMannager.shots[1]}) {
+        EXPECT_EQ((std::vector<int32_t>{shot.kind, shot.p1, shot.p4, shot.p5}),
+                  (std::vector<int32_t>{2, 180, 300, 10}));
+        EXPECT_EQ(shot.rate, 12.0);
+    }
 
     g_bChat = 1;
     At(boss5_, 1, 90);

@@ -2,6 +2,9 @@
 
 #include <bit>
 #include <cmath>
+#include <map>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "bosses/boss.h"
@@ -11,6 +14,7 @@
 #include "bosses/bossb.h"
 #include "enemies/background.h"
 #include "engine/requests.h"
+#include "shooting/effect.h"
 #include "shooting/enemy_laser.h"
 #include "shooting/killer_shot.h"
 #include "shooting/laser_shot.h"
@@ -173,6 +177,59 @@ TEST_F(BossB23Test, BossBWindowsWithSeedOne) {
     CBossB boss;
     for (const BossWindow& row : rows)
         CheckWindow(boss, row);
+
+    // The last of the aimed bursts at 410 (i = 11) flies at 11 - 0.5 x 11 on level 0.
+    g_nLevel = 0;
+    At(boss, 1, 270, 340, 410);
+    boss.Act();
+    const CEBullet& last = g_EBMannager.bullets[g_EBMannager.next - 1];
+    EXPECT_NEAR(std::hypot(last.vx, last.vy), 5.5, 1e-5);
+
+    // The second phase's ring of back effects about (x, y): radius 2 (t - 1400) while it opens,
+    // 2 (1900 - t) while it closes; the first of three, after the engine glow, at (sin t,
+    // -cos t) x radius.
+    for (const auto& [t, dx, dy] : {std::tuple{1410, -10, -17}, std::tuple{1860, 69, -40}}) {
+        At(boss, 0, 270, 340, t);
+        g_EffectMannager.Reset();
+        boss.Act();
+        EXPECT_EQ(g_EffectMannager.back[2].x - static_cast<int32_t>(boss.x), dx) << t;
+        EXPECT_EQ(g_EffectMannager.back[2].y - static_cast<int32_t>(boss.y), dy) << t;
+    }
+}
+
+TEST_F(BossB23Test, BossBAndBoss2FrontFlares) {
+    struct Flare {
+        int32_t x, y, image, image2, b, a;
+    };
+    const auto expect = [](const std::vector<Flare>& want, const char* where) {
+        for (size_t i = 0; i < want.size(); ++i) {
+            const CEffect& got = g_EffectMannager.front[i + 1];
+            EXPECT_EQ(got.x, want[i].x) << where << " " << i;
+            EXPECT_EQ(got.y, want[i].y) << where << " " << i;
+            EXPECT_EQ(got.kind, want[i].image) << where << " " << i;
+            EXPECT_EQ(got.image2, want[i].image2) << where << " " << i;
+            EXPECT_EQ(got.paramB, want[i].b) << where << " " << i;
+            EXPECT_EQ(got.paramA, want[i].a) << where << " " << i;
+        }
+    };
+    // Stage B at 150 (d 50): the columns taken at 100 are 460 and 184, flares at B - 40 and
+    // A - 80, both at -40.
+    CBossB bossB;
+    At(bossB, 1, 270, 340, 100);
+    while (bossB.scriptFrame < 149)
+        bossB.Act();
+    g_EffectMannager.Reset();
+    bossB.Act();
+    expect({{420, -40, 8, 10, 0, 1}, {104, -40, 8, 10, 0, 1}}, "B at 150");
+
+    // Stage 2 at 1200 in its last phase: flares at X - 5 and X - 125, y - 45.
+    CBoss2 boss2;
+    At(boss2, 0, 200, 300, 1200);
+    g_EffectMannager.Reset();
+    boss2.Act();
+    const int32_t hot = static_cast<int32_t>(boss2.x + boss2.hotX);
+    const int32_t top = static_cast<int32_t>(boss2.y - 45);
+    expect({{hot - 5, top, 8, 10, 1, 1}, {hot - 125, top, 8, 10, 1, 1}}, "2 at 1200");
 }
 
 // Stage-2 boss ------------------------------------------------------------------------------
@@ -256,6 +313,12 @@ TEST_F(BossB23Test, Boss2LasersAndDraws) {
         EXPECT_EQ(g_ELazer.records[0].b, c[3]) << c[0];
         EXPECT_EQ(g_ELazer.records[1].b, -c[3]) << c[0];
         EXPECT_EQ(g_ELazer.records[0].d, 40 * ((c[0] - 1150) % 27)) << c[0];
+        for (const LaserRecord& r : {g_ELazer.records[0], g_ELazer.records[1]}) {
+            EXPECT_EQ((std::vector<int32_t>{r.p3, r.angle, r.kind, r.a, r.e}),
+                      (std::vector<int32_t>{10, 10, 4, 600, 80}))
+                << c[0];
+        }
+        EXPECT_EQ(g_ELazer.records[0].x - g_ELazer.records[1].x, 120);  // X + 60 and X - 60
     }
 }
 
@@ -269,6 +332,12 @@ TEST_F(BossB23Test, Boss2WindowsWithSeedOne) {
         {0, 2, 834, 834, 288, 340, 24, 62, 372, 415, -1, kAny, kAny, -1},
         // Scatter: rx = 130 % 50 - 25, ry = 10982 % 20 - 10, then five aimed bullets.
         {1, 0, 100, 100, 100, 250, 5, 8, 284, 332, 8, kAny, kAny, 11656 % 3},
+        // Every hundredth frame from 850 restarts the count: at 950 only the pair at 195 (first,
+        // speed 7 along (cos, -sin)) and 345 degrees from (X - 8, y + 20), X = x + 34, each
+        // drawing its animation.
+        {0, 0, 940, 950, 200, 300, 2, 2, 226, 320, 7, -6.761481, 1.811733, -1},
+        // At 1540 (50 past 1490) the five-bullet large fan turned 90 from (X - 20, y + 50).
+        {0, 0, 1540, 1540, 200, 300, 5, 0, 214, 350, 11, kAny, kAny, -1},
     };
     CBoss2 boss;
     for (const BossWindow& row : rows)
@@ -314,6 +383,15 @@ TEST_F(BossB23Test, Boss3PhaseChangesAndLoops) {
     boss.Act();
     EXPECT_EQ(boss.loops, 1);
     EXPECT_EQ(boss.phaseFrame, 0);
+
+    // The first phase's cannon rows: 1 from 1260, 2 only above 1262.
+    At(boss, 2, 100, 250, 1260);
+    std::vector<int32_t> rows;
+    for (int32_t f = 1260; f <= 1263; ++f) {
+        boss.Act();
+        rows.push_back(boss.frameRow);
+    }
+    EXPECT_EQ(rows, (std::vector<int32_t>{1, 1, 1, 2}));
 }
 
 TEST_F(BossB23Test, Boss2And3DrawsBulletsAndMissiles) {
@@ -385,6 +463,12 @@ TEST_F(BossB23Test, Boss3ChildrenAndLaserSeeds) {
     EXPECT_EQ(RandDraws() - before, 2u);
     EXPECT_EQ(child.vy, 0);
     EXPECT_EQ(g_EBMannager.bullets[1590].alive, 1);
+    // Six of type 72 slowing to 3, twelve of type 68 slowing to 2.
+    std::map<std::pair<int32_t, double>, int> capped;
+    for (const CEBullet& b : g_EBMannager.bullets)
+        capped[{b.kind, b.capSpeed()}] += b.alive != 0 && b.decel != 0;
+    EXPECT_EQ(capped[std::pair(72, 3.0)], 6);
+    EXPECT_EQ(capped[std::pair(68, 2.0)], 12);
     EXPECT_EQ(boss.step, 1);
     // Past 400 frames it goes to the corner and out on the next frame.
     child.Launch(200, 100, 2, 0, 0, 10, 0);

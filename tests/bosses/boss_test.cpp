@@ -123,6 +123,7 @@ TEST_F(BossTest, DefeatSequenceTimeline) {
         ASSERT_EQ(draws, SoundRequest[6] != 0 ? 2u : 0u) << f;
         if (f > 161) continue;
         ASSERT_EQ(gauge, 0) << f;
+        ASSERT_EQ(boss.dying, 1) << f;
         ASSERT_EQ(boss.w == 1, f > 40) << f;
         ASSERT_EQ(g_pBossChild[3].alive, f == 14 ? 1 : 0) << f;
         if (f == 4) {

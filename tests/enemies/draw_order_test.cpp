@@ -321,4 +321,49 @@ TEST_F(DrawOrderTest, DeathsAndTheirItems) {
     }
 }
 
+TEST_F(DrawOrderTest, EngineTrailsOnTheBackRing) {
+    struct Trail {
+        int32_t x, y, image2, b, a;
+    };
+    // Each enemy stands at (200, 300) for one frame at `age` on stage 3; its first back-ring
+    // effects, all image 8 standing still. Half widths: kind 10 65, kind 18 48, kind 29 43, kind
+    // 36 97.
+    // clang-format off
+    const struct {
+        int32_t kind;
+        int32_t age;
+        std::vector<Trail> trails;
+    } rows[] = {
+        {10, 60, {{215, 300, 1, 1, 1}}},
+        {18, 60, {{206, 310, 7, 4, 1}, {146, 290, 7, 4, 1}, {271, 290, 7, 4, 1},
+                  {156, 350, 7, 4, 1}, {266, 350, 7, 4, 1}}},
+        {29, 60, {{178, 290, 10, 1, 1}}},
+        {36, 100, {{157, 310, 25, 0, 1}}},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        CEnemy e;
+        e.Set(200, 480, row.kind, 0, 0, 0, 0);
+        g_nStage = 3;
+        while (e.age < row.age - 1)
+            e.Act();
+        e.x = 200;
+        e.y = 300;
+        e.vx = 0;
+        e.vy = 0;
+        g_EffectMannager.Reset();  // the frame's first effect lands in slot 1
+        e.Act();
+        for (size_t i = 0; i < row.trails.size(); ++i) {
+            const CEffect& got = g_EffectMannager.back[i + 1];
+            const Trail& want = row.trails[i];
+            EXPECT_EQ(got.x, want.x) << row.kind << " trail " << i;
+            EXPECT_EQ(got.y, want.y) << row.kind << " trail " << i;
+            EXPECT_EQ(got.kind, 8) << row.kind << " trail " << i;
+            EXPECT_EQ(got.image2, want.image2) << row.kind << " trail " << i;
+            EXPECT_EQ(got.paramB, want.b) << row.kind << " trail " << i;
+            EXPECT_EQ(got.paramA, want.a) << row.kind << " trail " << i;
+        }
+    }
+}
+
 }  // namespace

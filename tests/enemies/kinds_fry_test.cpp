@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "engine/requests.h"
@@ -245,6 +246,13 @@ TEST_F(FryTest, FacersFlipIntoTheirQuadrant) {
         CEnemy k8;
         k8.Set(100, 470, 8, 0, 0, 0, 0);
         EXPECT_EQ(Sum(Run(k8, 104)), level == 2 ? 6 : 2);
+    }
+    // Its first drift at age 80 heads right from left of column 301, left from 301 on.
+    for (const auto& [x, vx] : {std::pair{300, 0.02}, std::pair{301, -0.02}}) {
+        CEnemy k8;
+        k8.Set(x, 470, 8, 0, 0, 0, 0);
+        Run(k8, 80);
+        EXPECT_DOUBLE_EQ(k8.vx, vx) << x;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #include "enemies/script_helpers.h"
@@ -262,6 +263,12 @@ TEST_F(GunnersTest, HeavyGunnersBurstsAndPairs) {
     EXPECT_EQ(Volleys(e, 160, 259), (Shots{{192, 80}, {256, 80}}));
     e.Act();
     EXPECT_EQ(e.vx, 2);  // swinging back right, in whole-number steps
+    for (const auto& [x, side] : {std::pair{187, 2}, std::pair{188, -2}}) {
+        CEnemy edge;  // it swings away from the side it entered on, 188 counting as the right
+        edge.Set(x, 480, 24, 0, 0, 0, 0);
+        edge.Act();
+        EXPECT_EQ(edge.side, side) << x;
+    }
 
     g_nStage = 5;
     CEnemy fo8;

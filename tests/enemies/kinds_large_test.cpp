@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "enemies/kind_scripts.h"
@@ -188,10 +189,15 @@ TEST_F(KindsLargeTest, TwoKind31ShareOneAnchor) {
     const int32_t u = first.age - 590;
     EXPECT_EQ(first.x, g_nAnchorX31 + 40 * std::sin(DegToRad(2 * u)));
     EXPECT_EQ(first.y, g_nAnchorY31 + 10 * std::sin(DegToRad(4 * u)));
-    // The second beam keeps its full scale to the end of its window.
-    RunTo(second, 1149);
-    ASSERT_EQ(g_ELazer.count, 1);
-    EXPECT_EQ(Scale(g_ELazer.records[0]), 1.0);
+    // The second beam grows by 0.225 a frame from 0.325 at 1006 to 2.125 at 1014, then keeps
+    // the full scale to the end of its window.
+    for (const auto& [age, scale] :
+         {std::pair{1006, 0.325}, std::pair{1014, 2.125}, std::pair{1149, 1.0}}) {
+        RunTo(second, age - 1);
+        Step(second);
+        ASSERT_EQ(g_ELazer.count, 1) << age;
+        EXPECT_DOUBLE_EQ(Scale(g_ELazer.records[0]), scale) << age;
+    }
 }
 
 TEST_F(KindsLargeTest, Kind43FadeDropAndDoubleVolley) {
@@ -200,8 +206,15 @@ TEST_F(KindsLargeTest, Kind43FadeDropAndDoubleVolley) {
         g_LBMannager.Init();
         CEnemy e;
         e.Set(130, 480, 43, 0, 0, 0, 0);
-        for (int32_t a = 1; a <= 499; ++a)
+        for (int32_t a = 1; a <= 499; ++a) {
             EXPECT_EQ(Step(e), 0);
+            if (a != 310) continue;
+            ASSERT_EQ(g_ELazer.count, 2);
+            for (const LaserRecord& beam : {g_ELazer.records[0], g_ELazer.records[1]}) {
+                EXPECT_EQ(beam.a, 1);  // the growing beams' frame
+                EXPECT_DOUBLE_EQ(Scale(beam), 1.225);
+            }
+        }
         ASSERT_EQ(g_ELazer.count, 2);
         EXPECT_LT(Scale(g_ELazer.records[1]), 0);
         e.y = 3;
@@ -213,6 +226,14 @@ TEST_F(KindsLargeTest, Kind43FadeDropAndDoubleVolley) {
         RunTo(e, 539);
         Step(e);
         EXPECT_EQ(g_LBMannager.next, 2);
+        for (const int32_t i : {0, 1}) {
+            const CLazerBullet& shot = g_LBMannager.shots[i];
+            EXPECT_EQ(shot.kind, 2);
+            EXPECT_EQ(shot.rate, 10.0);
+            EXPECT_EQ(shot.p1, 140);
+            EXPECT_EQ(shot.p4, shot.x);  // each drops straight down to row 469
+            EXPECT_EQ(shot.p5, 469);
+        }
         RunTo(e, 1199);
         Step(e);
         EXPECT_EQ(NewBullets(), 2 + 4 * (3 * level + 12));
