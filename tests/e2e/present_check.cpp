@@ -13,20 +13,9 @@
 
 #include "engine/image.h"
 #include "platform/platform.h"
+#include "tests/engine/marked_picture.h"
 
 namespace {
-
-// Pixel (x, y) of picture `tag`, y counted from the image's bottom row; 24 bits.
-uint32_t Mark(uint32_t tag, int x, int y) {
-    return tag << 20 | static_cast<uint32_t>(x) << 9 | static_cast<uint32_t>(y);
-}
-
-void Paint(CImageDIB& image, uint32_t tag) {
-    for (int y = 0; y < kScreenHeight; ++y) {
-        for (int x = 0; x < kScreenWidth; ++x)
-            image.SetPixel(x, y, Mark(tag, x, y));
-    }
-}
 
 struct Rect {
     int dx, dy, sx, sy, w, h;

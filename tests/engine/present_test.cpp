@@ -2,23 +2,12 @@
 
 #include "engine/image.h"
 #include "platform/headless/headless.h"
+#include "tests/engine/marked_picture.h"
 
 // Presenting an image into the window: image row 0 is the window's bottom line, a rectangle
 // (sx, sy, w, h) given top-down is shown at (dx, dy) of the window, cut to the image and the
 // window, and the rest of the window keeps what the presents before left there.
 namespace {
-
-// Pixel (x, y) of picture `tag`, y counted from the image's bottom row.
-uint32_t Mark(uint32_t tag, int x, int y) {
-    return tag << 20 | static_cast<uint32_t>(x) << 9 | static_cast<uint32_t>(y);
-}
-
-void Paint(CImageDIB& image, uint32_t tag) {
-    for (int y = 0; y < kScreenHeight; ++y) {
-        for (int x = 0; x < kScreenWidth; ++x)
-            image.SetPixel(x, y, Mark(tag, x, y));
-    }
-}
 
 class Present : public ::testing::Test {
 protected:
