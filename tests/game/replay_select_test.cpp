@@ -6,6 +6,7 @@
 #include "engine/game_state.h"
 #include "engine/joystick.h"
 #include "engine/replay.h"
+#include "engine/requests.h"
 #include "game/key_config.h"
 #include "game/replay_select.h"
 #include "game/sprite_images.h"
@@ -96,9 +97,11 @@ TEST_F(SmallScenes, ReplaySelectStartsPlaybackOfTheSlot) {
     for (uint8_t* button : {&g_Input.down, &g_Input.down, &g_Input.up, &g_Input.down})
         Press(scene, button);
     EXPECT_EQ(scene.cursor, 2);
-    // Back to the title and in again: the cursor is still on slot 2.
+    // Back to the title with the cursor sound and in again: the cursor is still on slot 2.
+    SoundRequest[kSoundCursor] = 0;
     Press(scene, &g_Input.bomb);
     EXPECT_EQ(g_nNextScene, kSceneTitle);
+    EXPECT_EQ(SoundRequest[kSoundCursor], 1);
     scene.Start();
     EXPECT_EQ(scene.cursor, 2);
     Press(scene, &g_Input.shot);
