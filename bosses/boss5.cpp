@@ -87,6 +87,8 @@ void CBoss5::Act() {
     const bool touched = phasesLeft >= 2 ? HitPlayerCentredTop(*this, w, kTopOffset)
                                          : HitPlayerCentredBox(*this, w, h / 2);
     if (touched) PushPlayer();
+    // Shots are taken before the script sets or clears the flag, so the guard lags the script
+    // by one frame: phase frames 2 to 100 of the third phase are the ones that cost nothing.
     if (HitByShotBox(*this)) {
         if (flag == 0) Hit();
     } else {
