@@ -136,12 +136,13 @@ void ReplaySeeds() {
         g_nStage = stage;
         g_Replay.SaveStage();
     }
-    g_Replay.SaveSlot(0);
+    if (g_Replay.PrepareRun(0)) CReplay::SaveSlot(0);
     const Bytes slot = ReadFile("replay/rpl0.dat");
     const size_t pair = 2 * static_cast<size_t>(kReplayStreamSize);
     auto slotSeed = [&](uint8_t pairs, size_t bytes) {
         Bytes seed{pairs};
-        seed.insert(seed.end(), slot.begin(), slot.begin() + static_cast<long>(bytes));
+        seed.insert(seed.end(), slot.begin(),
+                    slot.begin() + static_cast<long>(std::min(bytes, slot.size())));
         Write("replay_fuzz", "pairs" + std::to_string(pairs) + "-" + std::to_string(bytes), seed);
     };
     slotSeed(1, pair);

@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         pos += length;
     }
 
-    g_Replay.SaveSlot(0);
+    if (!g_Replay.PrepareRun(0)) std::abort();
+    CReplay::SaveSlot(0);
     if (ReadFile("replay/rpl0.dat") != expected) std::abort();
     return 0;
 }
