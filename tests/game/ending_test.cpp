@@ -111,6 +111,21 @@ TEST_F(Ending, HeldCursorRepeatsAndRowThreeIsShort) {
     EXPECT_EQ(columns[0] * 100 + columns[6] * 10 + columns[7], 112);
     EXPECT_EQ(columns[13] * 10 + columns[14], 23);
     g_Input.right = 0;
+    // Down and up move the row only, and row 3 is the last.
+    g_NameEntry.column = 5;
+    g_NameEntry.row = 0;
+    Press(&g_Input.down);
+    EXPECT_EQ(g_NameEntry.row * 100 + g_NameEntry.column, 105);
+    for (int i = 0; i < 3; ++i)
+        Press(&g_Input.down);
+    EXPECT_EQ(g_NameEntry.row, 3);
+    Press(&g_Input.up);
+    EXPECT_EQ(g_NameEntry.row * 100 + g_NameEntry.column, 205);
+    // Right stops at column 25.
+    g_NameEntry.column = 24;
+    Press(&g_Input.right);
+    Press(&g_Input.right);
+    EXPECT_EQ(g_NameEntry.column, 25);
     g_NameEntry.column = 25;
     g_NameEntry.row = 2;
     Press(&g_Input.down);

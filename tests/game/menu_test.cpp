@@ -180,7 +180,9 @@ TEST_F(Menus, TitleCursorClampsWithTheSoundAndExitQuitsAtOnce) {
     EXPECT_EQ(g_TitleMenu.cursor, 0);
     EXPECT_EQ(SoundRequest[20], 1);
     for (int i = 0; i < 5; ++i) {
+        SoundRequest[20] = 0;
         Frame(title_, &g_Input.down);
+        EXPECT_EQ(SoundRequest[20], 1) << i;  // also where the clamp undoes the move
         Frame(title_);
     }
     EXPECT_EQ(g_TitleMenu.cursor, 3);

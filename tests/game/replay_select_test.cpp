@@ -97,6 +97,13 @@ TEST_F(SmallScenes, ReplaySelectStartsPlaybackOfTheSlot) {
     for (uint8_t* button : {&g_Input.down, &g_Input.down, &g_Input.up, &g_Input.down})
         Press(scene, button);
     EXPECT_EQ(scene.cursor, 2);
+    // The cursor picture stands at (76, 261 - 31 x 2).
+    g_HighScoreCursorImage.Create(1, 1);
+    g_HighScoreCursorImage.pixels[0] = 0x203040;
+    scene.Run();
+    EXPECT_EQ(*g_BackBuffer.GetPixelAddress(76, 199), 0x203040u);
+    EXPECT_NE(*g_BackBuffer.GetPixelAddress(75, 199), 0x203040u);
+    g_HighScoreCursorImage.Create(1, 1);
     // Back to the title with the cursor sound and in again: the cursor is still on slot 2.
     SoundRequest[kSoundCursor] = 0;
     Press(scene, &g_Input.bomb);
