@@ -10,6 +10,7 @@
 #include "engine/replay.h"
 #include "game/ending.h"
 #include "game/game_reset.h"
+#include "game/sprite_images.h"
 #include "scene_fixture.h"
 #include "tests/engine/temp_dir.h"
 
@@ -57,6 +58,7 @@ TEST_F(Ending, EqualFifthScoreIsNotEntered) {
     EXPECT_EQ(g_NameEntry.row * 100 + g_NameEntry.column, 313);
     Frame(&g_Input.shot);
     EXPECT_EQ(g_nNextScene, kSceneTitle);
+    EXPECT_EQ(g_NameEntry.row * 100 + g_NameEntry.column, 0);
     EXPECT_EQ(g_pPointMannager->names[4].c1, 4);
     EXPECT_TRUE(std::filesystem::exists("init.bin"));
     EXPECT_FALSE(std::filesystem::exists("replay/rpl4.dat"));
@@ -96,6 +98,46 @@ TEST_F(Ending, NewBestIsNamedAndSavedInSlotZero) {
     EXPECT_EQ(g_nNextScene, kSceneTitle);
     EXPECT_EQ(std::filesystem::file_size("replay/rpl1.dat"), 7u);
     EXPECT_EQ(std::filesystem::file_size("replay/rpl0.dat"), 12u * kReplayStreamSize);
+}
+
+// Glyph c of row i's name letter j comes from source (20 (c mod 26), 54 - 18 (c / 26)), 20 x 18,
+// screened at (143 + 15j, 297 - 31i); the cursor of cell (row r, column c) is keyed at
+// (20c + 65, 135 - 18r).
+TEST_F(Ending, TableGlyphsAndCursorComeFromTheirCells) {
+    g_HighScoreImage.Create(640, 480);
+    g_HighScoreCursorImage.Create(1, 1);
+    g_HighScoreCursorImage.pixels[0] = 0xFF;
+    g_HighScoreGlyphImage.Create(520, 72);
+    for (int32_t y = 0; y < 72; ++y) {
+        for (int32_t x = 0; x < 520; ++x)
+            g_HighScoreGlyphImage.SetPixel(x, y, (x / 20) << 16 | y << 8 | x % 20);
+    }
+    g_pPointMannager->names[0] = HighScoreName{27, 79, 92, 0};
+    g_pPointMannager->names[4] = HighScoreName{0, 51, 13, 0};
+    g_pPointMannager->score = 0;
+    g_NameEntry.row = 2;
+    g_NameEntry.column = 7;
+    Frame();
+    struct Glyph {
+        int32_t row, letter, sx, sy;
+    };
+    const Glyph glyphs[] = {{0, 0, 20, 36}, {0, 1, 20, 0},   {0, 2, 280, 0},
+                            {4, 0, 0, 54},  {4, 1, 500, 36}, {4, 2, 260, 54}};
+    for (const Glyph& g : glyphs) {
+        const int32_t x = 143 + 15 * g.letter, y = 297 - 31 * g.row;
+        // Columns 5 to 14 of a glyph are covered by no neighbour.
+        for (const int32_t dx : {5, 14}) {
+            for (const int32_t dy : {0, 17}) {
+                const uint32_t want =
+                    uint32_t((g.sx + dx) / 20) << 16 | uint32_t(g.sy + dy) << 8 | uint32_t(dx);
+                EXPECT_EQ(*g_BackBuffer.GetPixelAddress(x + dx, y + dy), want)
+                    << g.row << "/" << g.letter << " +" << dx << "," << dy;
+            }
+        }
+        EXPECT_EQ(*g_BackBuffer.GetPixelAddress(x + 5, y + 18), 0u) << g.row << "/" << g.letter;
+    }
+    EXPECT_EQ(*g_BackBuffer.GetPixelAddress(205, 99), 0xFFu);
+    EXPECT_EQ(*g_BackBuffer.GetPixelAddress(205, 98) + *g_BackBuffer.GetPixelAddress(204, 99), 0u);
 }
 
 // A held direction moves on its press and then on every 7th frame; row 3 ends at column 13.

@@ -218,6 +218,35 @@ TEST_F(Menus, LevelSelectWrapsTheLevelAndNotTheRows) {
     }
 }
 
+// The explanation is added at (160, 40): on row 0 the 50 text rows from 200 - 48 x level, on
+// row 1 the 48 rows from 52 (on) or 4 (off), nothing on row 2.
+TEST_F(Menus, LevelSelectExplainsTheRowUnderTheCursor) {
+    levelSelect_.background.Create(kScreenWidth, kScreenHeight);
+    g_SelectTextImage.Create(1, 260);
+    for (int32_t y = 0; y < 260; ++y)
+        g_SelectTextImage.SetPixel(0, y, static_cast<uint32_t>(y + 1));
+    struct Case {
+        int32_t row, level;
+        uint8_t chat;
+        uint32_t first;  // the first text row drawn, plus 1; 0 for none
+        int32_t height;
+    };
+    const Case cases[] = {{0, 0, 1, 201, 50}, {0, 1, 0, 153, 50}, {0, 2, 1, 105, 50},
+                          {1, 2, 1, 53, 48},  {1, 0, 0, 5, 48},   {2, 1, 1, 0, 48}};
+    for (const Case& c : cases) {
+        g_LevelSelectMenu.row = c.row;
+        g_LevelSelectMenu.level = c.level;
+        g_LevelSelectMenu.chat = c.chat;
+        g_LevelSelectMenu.age = 10;
+        Frame(levelSelect_);
+        const auto at = [](int32_t y) { return *g_BackBuffer.GetPixelAddress(160, y); };
+        EXPECT_EQ(at(39), 0u) << c.row << "/" << c.level;
+        EXPECT_EQ(at(40), c.first) << c.row << "/" << c.level;
+        EXPECT_EQ(at(39 + c.height), c.first == 0 ? 0 : c.first + c.height - 1) << c.row;
+        EXPECT_EQ(at(40 + c.height), 0u) << c.row << "/" << c.level;
+    }
+}
+
 TEST_F(Menus, LevelSelectIgnoresInputInItsFirstFourFrames) {
     Frame(levelSelect_);
     Frame(levelSelect_, &g_Input.down);

@@ -225,6 +225,18 @@ TEST_F(BetweenStages, FinalTallyLastsUntilTheEndingIsRequested) {
         int32_t c0, h0;
         int frames;
     };
+    // From hold frame 201 the hold count steps once a frame while at most 5, so up to 6, each
+    // step re-making the 1x1 picture drawn at (0, 0).
+    g_nStage = 6;
+    g_nNextScene = kSceneStageEnd;
+    std::vector<int32_t> steps;
+    for (int f = 1; f <= 207; ++f) {
+        stageEnd_->Run();
+        if (f >= 200) steps.push_back(stageEnd_->holdSteps);
+    }
+    EXPECT_EQ(steps, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 6}));
+    EXPECT_EQ(g_StageEndSpareImage.width * 10 + g_StageEndSpareImage.height, 11);
+
     const Case cases[] = {{0, 0, 405}, {1, 0, 404}, {0, 1, 404}, {1, 1, 403}};
     for (const Case& c : cases) {
         g_nStage = 6;
