@@ -344,12 +344,15 @@ void CEffectMannager::AddFrontEx(int32_t x, int32_t y, int32_t image, int32_t im
 }
 
 void CEffectMannager::Reset() {
-    for (CEffect& e : mid)
+    // The slots' animation steps start afresh too: a replay then draws the particle cells its
+    // recorded run drew, whatever was played before it in this session.
+    const auto clear = [](CEffect& e) {
         e.Reset();
-    for (CEffect& e : back)
-        e.Reset();
-    for (CEffect& e : front)
-        e.Reset();
+        e.step = 0;
+    };
+    std::for_each(std::begin(mid), std::end(mid), clear);
+    std::for_each(std::begin(back), std::end(back), clear);
+    std::for_each(std::begin(front), std::end(front), clear);
     midIndex = 0;
     backIndex = 0;
     frontIndex = 0;

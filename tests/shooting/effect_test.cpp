@@ -65,8 +65,13 @@ TEST(EffectRings, HandOutFromSlotOneAndWrap) {
     EXPECT_EQ(m->backIndex, 0);
     EXPECT_EQ(m->midIndex, 1);
 
-    // A reset ends even the effects that never end by themselves.
+    // A reset ends even the effects that never end by themselves, and starts every slot's
+    // animation step again.
+    m->mid[0].step = 7;
+    m->back[499].step = 3;
+    m->front[99].step = 5;
     m->Reset();
+    EXPECT_EQ(m->mid[0].step + m->back[499].step + m->front[99].step, 0);
     EXPECT_EQ(m->midIndex, 0);
     EXPECT_EQ(m->frontIndex, 0);
     EXPECT_EQ(m->mid[0].alive, 0);
