@@ -19,6 +19,7 @@
 #include "game/scenes.h"
 #include "platform/headless/headless.h"
 #include "shooting/bullet.h"
+#include "shooting/effect.h"
 #include "shooting/enemy_bullet.h"
 #include "shooting/item.h"
 #include "shooting/killer_shot.h"
@@ -119,6 +120,20 @@ public:
         Add(o.hp);
         Add(o.age);
     }
+    // Effects change no other object, so only their own fields show a wrong spawn.
+    void AddEffect(const CEffect& e) {
+        if (e.alive == 0) return;
+        AddObject(e);
+        Add(e.image2);
+        Add(e.paramA);
+        Add(e.paramB);
+        Add(e.delay);
+        Add(e.scale);
+        Add(e.srcX);
+        Add(e.srcY);
+        Add(e.cellW);
+        Add(e.cellH);
+    }
     uint64_t Value() const { return hash_; }
 
 private:
@@ -158,6 +173,12 @@ uint64_t HashGameState() {
         h.AddObject(shot);
     for (const CLazerBullet& shot : g_LBMannager.shots)
         h.AddObject(shot);
+    for (const CEffect& effect : g_EffectMannager.back)
+        h.AddEffect(effect);
+    for (const CEffect& effect : g_EffectMannager.mid)
+        h.AddEffect(effect);
+    for (const CEffect& effect : g_EffectMannager.front)
+        h.AddEffect(effect);
     if (g_pStage != nullptr) {
         for (int32_t i = 0; i < CEnemyMannager::kEnemyCount; ++i)
             h.AddObject(g_pStage->enemies[i]);
