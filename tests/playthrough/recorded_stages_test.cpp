@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int kStateEvery = 16;     // a state hash every 16 frames
-constexpr int kPictureEvery = 256;  // and the back buffer's every 256
+constexpr int kStateEvery = 16;    // a state hash every 16 frames
+constexpr int kPictureEvery = 16;  // and the back buffer's with it
 constexpr int kFrameLimit = 16000;
 
 // One line of a recording: the frame after which it was taken, the game state's hash and, on

@@ -119,6 +119,40 @@ public:
         Add(o.kind);
         Add(o.hp);
         Add(o.age);
+        Add(o.x0);
+        Add(o.y0);
+        Add(o.vx0);
+        Add(o.vy0);
+        Add(o.param1);
+        Add(o.param2);
+        Add(o.param3);
+        Add(o.param4);
+        Add(o.flag);
+        Add(o.step);
+        Add(o.w);
+        Add(o.h);
+        Add(o.angle);
+        Add(o.draw.mode);
+        Add(o.draw.level);
+        for (int i = 0; i < 4; ++i)
+            Add(o.WorkInt(i));
+    }
+    void AddEnemy(const CEnemyObject& o) {
+        if (o.alive == 0) return;
+        AddObject(o);
+        Add(o.shotBoxHigh);
+        Add(o.shotBoxLow);
+        Add(o.shotBoxHalfW);
+        Add(o.frameX);
+        Add(o.animCount);
+        Add(o.tick);
+    }
+    void AddLaserShot(const CLazerBullet& o) {
+        if (o.alive == 0) return;
+        AddEnemy(o);
+        for (const int32_t v : {o.p1, o.p2, o.p3, o.p4, o.p5, o.targetX, o.targetY})
+            Add(v);
+        Add(o.rate);
     }
     // Effects change no other object, so only their own fields show a wrong spawn.
     void AddEffect(const CEffect& e) {
@@ -172,7 +206,7 @@ uint64_t HashGameState() {
     for (const CKillerShot& shot : g_KillerShotMannager.shots)
         h.AddObject(shot);
     for (const CLazerBullet& shot : g_LBMannager.shots)
-        h.AddObject(shot);
+        h.AddLaserShot(shot);
     for (const CEffect& effect : g_EffectMannager.back)
         h.AddEffect(effect);
     for (const CEffect& effect : g_EffectMannager.mid)
@@ -181,9 +215,9 @@ uint64_t HashGameState() {
         h.AddEffect(effect);
     if (g_pStage != nullptr) {
         for (int32_t i = 0; i < CEnemyMannager::kEnemyCount; ++i)
-            h.AddObject(g_pStage->enemies[i]);
+            h.AddEnemy(g_pStage->enemies[i]);
     }
-    if (g_pBoss != nullptr && g_nScene == kSceneBoss) h.AddObject(*g_pBoss);
+    if (g_pBoss != nullptr && g_nScene == kSceneBoss) h.AddEnemy(*g_pBoss);
     return h.Value();
 }
 
