@@ -35,6 +35,10 @@ Playthrough::Playthrough(const std::string& folder) {
     std::filesystem::current_path(folder);
     platform::headless::Reset();
     CreateGlobalObjects();
+    // The pictures a beaten boss swaps in that the window's creation does not load again: a
+    // fresh program has the first effect picture 24 and no laser picture.
+    g_EffectMannager.images[24].Load(kEffectImageFiles[24]);
+    g_LazerImage.Free();
 }
 
 void Playthrough::Step(uint8_t keys) {
