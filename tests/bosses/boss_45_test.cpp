@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "bosses/boss2.h"
+#include "bosses/boss3.h"
 #include "bosses/boss4.h"
 #include "bosses/boss5.h"
 #include "bosses/boss_child.h"
@@ -553,3 +555,49 @@ TEST(Boss45Assets, SpritesHaveTheSizesTheBossesRead) {
 }
 
 }  // namespace
+
+// The last frames of the longer windows, which the recorded stages do not reach (their bosses
+// are worn down first): what is fired past the first bullet. The first bullets' places are
+// where each boss's own move leaves it on that frame.
+TEST_F(Boss45Test, LateWindowsFireWhatTheirRowsSay) {
+    constexpr double kAny = kAnyVelocity;
+    const CEBullet* ring = g_EBMannager.bullets + CEBMannager::kFirstRingSlot;
+    // Stage-4 boss, third phase, t 1407 (a multiple of 7, not of 4): two 5-bullet fans of
+    // spread 40 round angle int(270 + 10 sin 2814) = 260; the second fan's second bullet flies
+    // at 260 + 40 degrees, speed 7 + 1.5L, along (cos, -sin).
+    CheckWindow(boss4_, {0, 2, 1407, 1407, -50, 150, 10, 10, 181, 350, 10, kAny, kAny, -1});
+    EXPECT_NEAR(ring[6].vx, 5.0, 1e-5);
+    EXPECT_NEAR(ring[6].vy, 8.660254, 1e-5);
+
+    // Stage-5 boss, first phase, t 1056: the two laser shots of step 1, kind 1 at rate 10 with
+    // 140, (10 - 1) x 5120 and (1 - 10) x 5120, ending at row 469.
+    g_LBMannager.Init();
+    CheckWindow(boss5_, {3, 2, 1050, 1056, 0, 0, 0, 0, 0, 0, -1, kAny, kAny, -1});
+    std::vector<std::vector<double>> shots;
+    for (const CLazerBullet& shot : g_LBMannager.shots) {
+        if (shot.alive != 0)
+            shots.push_back({double(shot.kind), shot.rate, double(shot.p1), double(shot.p2),
+                             double(shot.p3), double(shot.p5)});
+    }
+    EXPECT_EQ(shots, (std::vector<std::vector<double>>{{1, 10, 140, 46080, 0, 469},
+                                                       {1, 10, 140, -46080, 0, 469}}));
+
+    // Stage-5 boss, third phase, t 1808 (u 8): the fan's angle is int(sin 40 x 8 x 0.25) = 1,
+    // speed 9, along (cos, -sin).
+    CheckWindow(boss5_, {1, 2, 1808, 1808, 200, 300, 26, 26, 331, 496, 9, 8.998629, -0.157073, -1});
+
+    // Stage-2 boss, last phase: every frame of 861..999 adds a front effect (8, 8) at
+    // (int(X - 22), int(y - 25)), X = x + 34, the last one on 999.
+    CBoss2 boss2;
+    g_EffectMannager.Reset();
+    CheckWindow(boss2, {0, 0, 999, 999, 200, 300, 0, 0, 0, 0, -1, kAny, kAny, -1});
+    const CEffect& flare = g_EffectMannager.front[1];
+    EXPECT_EQ((std::vector<double>{double(flare.alive), double(flare.kind), flare.x, flare.y}),
+              (std::vector<double>{1, 8, 212, 275}));
+
+    // Stage-3 boss, last phase, f 860: the aimed large fans of 10 at speed 1.5L + 7, then of 5
+    // at 1.5L + 6.
+    CBoss3 boss3;
+    CheckWindow(boss3, {0, 2, 860, 860, 200, 300, 15, 0, 280, 450, 10, kAny, kAny, -1});
+    EXPECT_NEAR(std::hypot(ring[10].vx, ring[10].vy), 9.0, 1e-4);
+}

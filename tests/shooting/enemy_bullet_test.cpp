@@ -268,6 +268,7 @@ TEST_F(EnemyBulletTest, SetSlotPlacesMotionlessBulletsInTheGivenSlotOnly) {
     g_EBMannager.SetSlot(6, 150, 160, 20, 4);
     EXPECT_EQ(Slot(6).big, 1);
     EXPECT_EQ(Slot(6).w, 10);
+    EXPECT_EQ(Slot(6).x * 1000 + Slot(6).y, 150160.0);
 
     g_EBMannager.SetSlot(7, 150, 160, 2, 5);
     g_EBMannager.SetSlot(-1, 150, 160, 2, 1);
@@ -520,3 +521,15 @@ TEST_F(EnemyBulletTest, KindTablesFollowTheSheetLayout) {
 }
 
 }  // namespace
+
+// Shoot, ShootBig and ShootDir draw a taken-over slot at full level whatever it faded to.
+TEST_F(EnemyBulletTest, EveryShotStartsAtFullLevel) {
+    for (int way = 0; way < 3; ++way) {
+        for (CEBullet& b : g_EBMannager.bullets)
+            b.draw.level = 40;
+        CEBullet& b = way == 0   ? g_EBMannager.Shoot(200, 200, 2, 1, 1)
+                      : way == 1 ? g_EBMannager.ShootBig(200, 200, 2, 1, 1)
+                                 : g_EBMannager.ShootDir(200, 200, 2, 1, 30);
+        EXPECT_EQ(b.draw.level, 255) << way;
+    }
+}

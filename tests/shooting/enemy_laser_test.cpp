@@ -59,6 +59,9 @@ protected:
 };
 
 TEST_F(EnemyLasers, ColourIsClampedAndTheListHoldsThirtyAFrame) {
+    const CELazer fresh;
+    EXPECT_EQ((std::vector<int32_t>{fresh.red, fresh.green, fresh.blue}),
+              (std::vector<int32_t>{255, 62, 32}));
     g_ELazer.SetColor(300, -5, 128);
     EXPECT_EQ(g_ELazer.red, 255);
     EXPECT_EQ(g_ELazer.green, 0);
