@@ -210,9 +210,12 @@ TEST_F(KindsLargeTest, Kind43FadeDropAndDoubleVolley) {
             EXPECT_EQ(Step(e), 0);
             if (a != 310) continue;
             ASSERT_EQ(g_ELazer.count, 2);
+            // At (cx - 90, y + 50) and (cx + 90, y + 50).
+            EXPECT_EQ(g_ELazer.records[1].x - g_ELazer.records[0].x, 180);
             for (const LaserRecord& beam : {g_ELazer.records[0], g_ELazer.records[1]}) {
                 EXPECT_EQ(beam.a, 1);  // the growing beams' frame
                 EXPECT_DOUBLE_EQ(Scale(beam), 1.225);
+                EXPECT_EQ(beam.y, static_cast<int32_t>(e.y + 50));
             }
         }
         ASSERT_EQ(g_ELazer.count, 2);
