@@ -228,6 +228,24 @@ TEST_F(KillerShots, KindThreeBurstsSidewaysEvenWithoutSideSpeed) {
     EXPECT_NEAR(g_EBMannager.bullets[CEBMannager::kFirstRingSlot].vx, 50 * 0.005 * 0.01, 1e-9);
 }
 
+// Kind 0 stays while 134 - w < x < 510 and 8 - h < y < 475 after its move, checked on each edge
+// from both sides (size row 1: 140 x 140).
+TEST_F(KillerShots, KindZeroStaysStrictlyInsideItsArea) {
+    struct Case {
+        double x, y;
+        int alive;
+    };
+    const Case cases[] = {{-6, 300, 0},   {-5, 300, 1},   {510, 300, 0}, {509, 300, 1},
+                          {300, -132, 0}, {300, -131, 1}, {300, 475, 0}, {300, 474, 1}};
+    for (const Case& c : cases) {
+        CKillerShot& s = Launch(0, 0, 0, 1, 0, 0);
+        s.x = c.x;
+        s.y = c.y;
+        g_KillerShotMannager.Move(g_KillerShotMannager.next - 1);
+        EXPECT_EQ(s.alive, c.alive) << c.x << "," << c.y;
+    }
+}
+
 TEST_F(KillerShots, KindThreeFreezesAtTheTopOfTheField) {
     CKillerShot& top = Launch(300, 475, 3, 1, 5.0, 180);
     for (int i = 0; i < 50; ++i)
