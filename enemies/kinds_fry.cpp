@@ -424,6 +424,8 @@ void ActKind32(CEnemy& e) {
     if (a < e.p1 + 25) {
         e.vy = 6;
         if (e.y < e.p2 - e.p1) e.step = 1;
+        // The swoop belongs to the entry window: from age p1 + 25 the ship keeps the x the
+        // swoop left it at, even with step still 1.
         if (e.step == 1) {
             e.y = e.p2 + a;
             const int32_t x0 = Trunc(e.x0);
@@ -437,7 +439,7 @@ void ActKind32(CEnemy& e) {
         FireFanAt(e.emitter, Trunc(e.x + 45), Trunc(e.y), 116, 1, Speed(level + 9), 0,
                   g_Player.hitX - 50 + spread, g_Player.hitY);
     }
-    // Ages 80..99 stop the frame here: no fan, no climb and no trails.
+    // Ages 80..99 end the frame here, without trails.
     if (a >= 80 && a < 100) return;
     if (a == 101) FireAimedFan(e.emitter, Cx(e) - 25, Trunc(e.y), 141, 5, 8, 15);
     if (a > 130) e.vy = -3;

@@ -534,6 +534,7 @@ void ActKind36(CEnemy& e) {
         LaserFlare(e, a - 140);
         TwinLasers(e, a - 140);
     } else if (a <= 499) {
+        // The hull moves first, so the fans leave from where it has just eased to.
         e.x += (350 - e.x) / 40;
         e.y += std::sin(DegToRad(4 * a));
         if (a % 20 == 0) {
@@ -547,7 +548,8 @@ void ActKind36(CEnemy& e) {
         const int32_t t = a - 520;
         e.vy = std::sin(DegToRad(2 * a));
         LaserFlare(e, t);
-        // The lasers burn only while the hull slides; the window's last twenty frames are quiet.
+        // The lasers burn from t 26 to 259 whether or not the hull still slides (it stops at
+        // x 154); the window's last twenty frames only bob.
         if (26 <= t && t < 260) {
             const double s = std::min(0.1 * (t - 25), 2.0);
             if (e.x > 154) e.x -= s;
