@@ -162,10 +162,10 @@ void CBoss3::TakeBody(int32_t phase) {
 void CBoss3::Move() {
     const int32_t d = phaseCount - phasesLeft;
     if (d != 1) {
-        const int32_t row = std::clamp(d, 0, 2);
-        const int32_t i = phaseFrame >> 8;
-        vx = (RouteAt(Boss3RouteX[row], kBoss3RouteSteps, i) - x) * kEase;
-        vy = (y - RouteAt(Boss3RouteY[row], kBoss3RouteSteps, i)) * kEase;
+        // Read flat like the other bosses' routes: a step past a row's end takes the next row.
+        const int32_t i = d * kBoss3RouteSteps + (phaseFrame >> 8);
+        vx = (RouteAt(Boss3RouteX, i) - x) * kEase;
+        vy = (y - RouteAt(Boss3RouteY, i)) * kEase;
     }
     y -= vy;
     x += vx;
@@ -174,12 +174,13 @@ void CBoss3::Move() {
 void CBoss3::ActChild(int32_t c) {
     CBossChild& child = g_pBossChild[c];
     const int32_t t = child.age;
+    // A child that leaves the field goes out, but the rest of its frame still runs: its bullet,
+    // its timed shots and its spray.
     if (child.x > 0 && child.x < 640 && child.y > -80 && child.y <= 480) {
         child.y -= child.vy;
         child.x += child.vx;
     } else {
         child.alive = 0;
-        return;
     }
     g_EBMannager.SetSlot(kChildSlot, Trunc(child.x), Trunc(child.y), 3, 4);
     if (t == 70) {
@@ -250,6 +251,7 @@ void CBoss3::Attack1(int32_t f) {
             const int32_t k = step - 18;
             if (step % 22 == 0) RequestSound(kSoundVolleyC);
             step += 1;
+            // Eight bullets: the pair of mirrored angles at each of the four speeds.
             for (const int32_t add : {8, 9, 7, 10}) {
                 const float speed = Speed(1.5 * level + add);
                 FireAngle(emitter, mx, my, 40, 187 + 15 * k, speed);
@@ -518,7 +520,8 @@ void CBoss3::Attack3(int32_t f) {
         y += f % 3 == 0 ? -4 : 2;
         g_KillerShotMannager.Shoot(Trunc(x + hotX - 110), Trunc(y - 250), 2, 2, 0, 0);
     };
-    // Four type-157 streams from the right wing, then their mirror images from the left.
+    // Four type-157 streams from the right wing, then their mirror images from the left: one
+    // volley of eight each time, the four points being the "four times over".
     const auto wings = [&](int32_t first, const int32_t(&right)[4], const int32_t(&left)[4]) {
         if ((f - first) % 20 == 0) {
             step += 1;
@@ -539,6 +542,9 @@ void CBoss3::Attack3(int32_t f) {
         vx = 0;
         vy = 0;
         if (f > 62) g_EffectMannager.AddBackEx(Trunc(cx - 65), Trunc(y), 8, 10, 0, 0, 0, 1);
+        // No frame of 193..196 is a multiple of 6, so this charge never shows; the clause is
+        // kept whole, condition and all, beside its working twin at 890.
+        if (Within(f, 193, 196) && f % 6 == 0) ChargeEffects(Trunc(cx), Trunc(y));
         if (f > 200) {
             if (f == 202) RequestSound(kSoundLaunch);
             beam();

@@ -107,10 +107,10 @@ void CBossB::Act() {
 }
 
 void CBossB::Move() {
-    const int32_t r = std::clamp(phaseCount - phasesLeft, 0, 1);
-    const int32_t s = phaseFrame >> 6;
-    vx = (RouteAt(BossBRouteX[r], kBossBRouteSteps, s) - x) * kRouteEase;
-    vy = (y - RouteAt(BossBRouteY[r], kBossBRouteSteps, s)) * kRouteEase;
+    // Read flat like the other bosses' routes: a step past a row's end takes the next row.
+    const int32_t i = (phaseCount - phasesLeft) * kBossBRouteSteps + (phaseFrame >> 6);
+    vx = (RouteAt(BossBRouteX, i) - x) * kRouteEase;
+    vy = (y - RouteAt(BossBRouteY, i)) * kRouteEase;
     y -= vy;
     x += vx;
 }

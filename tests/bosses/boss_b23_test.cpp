@@ -377,6 +377,12 @@ TEST_F(BossB23Test, Boss3PhaseChangesAndLoops) {
     boss.Act();
     EXPECT_EQ(boss.phaseFrame, 450);
 
+    // A route read past the row's end takes the next row: the first phase's step 10 heads for
+    // the second row's x 280.
+    At(boss, 2, 100, 250, 2561);
+    boss.Move();
+    EXPECT_EQ(boss.vx, (280 - 100) * 0.025);
+
     // The second phase counts its loops.
     At(boss, 1, 248, 300, 1200);
     boss.w = 67;
@@ -470,13 +476,15 @@ TEST_F(BossB23Test, Boss3ChildrenAndLaserSeeds) {
     EXPECT_EQ(capped[std::pair(72, 3.0)], 6);
     EXPECT_EQ(capped[std::pair(68, 2.0)], 12);
     EXPECT_EQ(boss.step, 1);
-    // Past 400 frames it goes to the corner and out on the next frame.
+    // Past 400 frames it goes to the corner and out on the next frame, which still places its
+    // bullet there.
     child.Launch(200, 100, 2, 0, 0, 10, 0);
     child.age = 400;
     boss.Act();
     EXPECT_EQ((std::vector<double>{child.x, child.y}), (std::vector<double>{0, 0}));
     boss.Act();
     EXPECT_EQ(child.alive, 0);
+    EXPECT_EQ(g_EBMannager.bullets[1590].x, 0);
 
     // The third phase's lasers: eight seeds; the right four at X + 110, 90, 70, 50 come first,
     // then the left four mirroring them. X = 120 + 199.
