@@ -23,7 +23,7 @@ install_packages() {
 
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev zlib1g-dev
     libvorbis-dev libgtest-dev libbenchmark-dev)
-TEST_PACKAGES=(clang libclang-rt-14-dev xvfb xdotool xauth imagemagick x11-apps)
+TEST_PACKAGES=(clang libclang-rt-14-dev xvfb xdotool xauth imagemagick x11-apps python3)
 
 # Configures and builds one build folder: build_tree DIR [cmake options...]
 build_tree() {
