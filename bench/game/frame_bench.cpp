@@ -192,7 +192,7 @@ private:
         g_nNextScene = kSceneTitle;
         SwitchScene();
         StartStage(run.stage, kLevel);
-        HelpedPlayer player;
+        HelpedPlayer player(900);
         GameSnapshot previous;
         for (int t = 0; t < 20000; ++t) {
             // Stop before the next scene loads other pictures.

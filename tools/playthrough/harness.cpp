@@ -94,13 +94,78 @@ void StartStage(int32_t stage, int32_t level) {
     SwitchScene();
 }
 
+namespace {
+
+// Where a boss phase's timeline ends and the frame it loops back to.
+struct PhaseLoop {
+    int32_t end;
+    int32_t loopTo;
+};
+
+constexpr int kMostPhases = 4;
+
+// The phases of each stage's boss, from the bonus stage's to stage 5's; a zero end is no phase.
+constexpr PhaseLoop kPhaseLoops[][kMostPhases] = {
+    {{1580, 0}, {1900, 0}},
+    {{1300, 0}, {1000, 0}},
+    {{1900, 0}, {1100, 0}, {1800, 0}},
+    {{1600, 0}, {1200, 0}, {1900, 450}},
+    {{1260, 0}, {1800, 100}, {1700, 100}},
+    {{1550, 100}, {1700, 0}, {2100, 100}, {1300, 0}},
+};
+constexpr int32_t kStagesWithLoops = sizeof(kPhaseLoops) / sizeof(kPhaseLoops[0]);
+
+// A boss the table does not know is worn down as often as a short phase.
+constexpr int kUnknownPhaseFrames = 900;
+
+// The frames a phase plays before it is worn down: its first pass and one more from its loop.
+int PhaseFrames(int32_t stage, int32_t phase) {
+    if (stage < 0 || stage >= kStagesWithLoops || phase < 0 || phase >= kMostPhases)
+        return kUnknownPhaseFrames;
+    const PhaseLoop& loop = kPhaseLoops[stage][phase];
+    if (loop.end == 0) return kUnknownPhaseFrames;
+    return loop.end + (loop.end - loop.loopTo);
+}
+
+}  // namespace
+
 void HelpedPlayer::Step(Playthrough& game, uint8_t keys) {
     game.Step(keys);
     ++t_;
     g_Player.invincible = 1;
     if (g_nScene != kSceneBoss) return;
+    if (wearPeriod_ > 0) {
+        WearByPeriod();
+    } else {
+        WearByPhase();
+    }
+}
+
+void HelpedPlayer::WearByPeriod() {
     ++bossFrames_;
     if (bossFrames_ % wearPeriod_ == 0) g_pBoss->hp = 0;
+}
+
+void HelpedPlayer::WearByPhase() {
+    CBoss& boss = *g_pBoss;
+    if (boss.phasesLeft < 0) {
+        phase_ = -1;
+        return;
+    }
+    const int32_t phase = boss.phaseCount - boss.phasesLeft;
+    if (phase != phase_) {
+        // The count starts from the boss's own: 0 on the frame the fight or the phase begins.
+        phase_ = phase;
+        phaseFrames_ = boss.phaseFrame;
+    } else {
+        ++phaseFrames_;
+    }
+    if (phaseFrames_ >= PhaseFrames(g_nStage, phase)) {
+        boss.hp = 0;
+    } else if (boss.hp < 2) {
+        // A boss loses at most one point a frame: refilled here, it cannot fall to the shots.
+        boss.hp = boss.phaseHp;
+    }
 }
 
 namespace {

@@ -39,23 +39,30 @@ uint8_t ScriptedPlayKeys(int t);
 // stage's boss made ready and stage play requested and switched to.
 void StartStage(int32_t stage, int32_t level);
 
-// The every-stage run's player: the scripted keys with a ship that cannot be hit, and in the
-// boss fight the boss worn down every 900 frames (or as given), so every phase is played and the
-// defeat sequence follows.
+// The every-stage run's player: the scripted keys with a ship that cannot be hit, and a boss
+// worn down so that every phase is played and the defeat sequence follows.
 class HelpedPlayer {
 public:
-    explicit HelpedPlayer(int wearPeriod = 900) : wearPeriod_(wearPeriod) {}
+    // Each phase of a stage's boss plays its whole timeline and one more pass from where it
+    // loops back before it is worn down; until then the player's shots cannot beat it.
+    HelpedPlayer() = default;
+    // The boss worn down on every `wearPeriod`-th frame of the boss fights, whatever its phase.
+    explicit HelpedPlayer(int wearPeriod) : wearPeriod_(wearPeriod) {}
     void Step(Playthrough& game) { Step(game, NextKeys()); }
     // The same with other keys than the script's.
     void Step(Playthrough& game, uint8_t keys);
     // The keys the script presses on the next Step.
     uint8_t NextKeys() const { return ScriptedPlayKeys(t_); }
-    int BossFrames() const { return bossFrames_; }
 
 private:
-    int wearPeriod_;
+    void WearByPhase();
+    void WearByPeriod();
+
+    int wearPeriod_ = 0;  // 0: by phase
     int t_ = 0;
     int bossFrames_ = 0;
+    int32_t phase_ = -1;  // the boss phase being counted, -1 between fights
+    int phaseFrames_ = 0;
 };
 
 // A fingerprint of everything a replay must reproduce.
