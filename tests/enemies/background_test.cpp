@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/inflate.h"
+#include "game/scenes.h"
 #include "tests/engine/temp_dir.h"
 #include "tools/assets/assets.h"
 
@@ -84,12 +85,41 @@ BossProgress ReadTestBoss() {
     return g_testBoss;
 }
 
-// Each test runs in a fresh folder with an empty "img", the shared record at its defaults
-// and a boss the test steers.
+// Frees the backgrounds and shared images that earlier tests made and played, and makes them
+// again as a fresh program's start-up does.
+void RemakeBackgrounds() {
+    for (CBackGround2*& background : g_pStageBGList)
+        delete std::exchange(background, nullptr);
+    for (CBackGround2*& background : g_pBossBGList)
+        delete std::exchange(background, nullptr);
+    g_pBG = nullptr;
+
+    // Once the bosses are made the current sprite is always one of their images, never a
+    // picture of its own.
+    CImageShooting** const sprites[] = {&g_pBossImage1, &g_pBossImage2, &g_pBossImage3,
+                                        &g_pBossImage4, &g_pBossImage5};
+    const bool bossesMade = std::any_of(std::begin(sprites), std::end(sprites),
+                                        [](CImageShooting** s) { return *s == g_pBossImage; });
+    if (bossesMade) g_pBossImage = nullptr;
+    CImageShooting** const images[] = {&g_pBGImage1,   &g_pBGImage2,   &g_pBGImage3,
+                                       &g_pBossImage,  &g_pBossImage1, &g_pBossImage2,
+                                       &g_pBossImage3, &g_pBossImage4, &g_pBossImage5};
+    for (CImageShooting** image : images)
+        delete std::exchange(*image, nullptr);
+
+    CreateBackgrounds();
+    if (bossesMade) {
+        delete g_pBossImage;
+        g_pBossImage = g_pBossImage1;
+    }
+}
+
+// Each test runs in a fresh folder with an empty "img", the backgrounds as start-up makes
+// them, the shared record at its defaults and a boss the test steers.
 class BackgroundTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        CreateBackgrounds();
+        RemakeBackgrounds();
         std::filesystem::create_directory("img");
         g_DrawCopy.Reset();
         FillBack(kSentinel);
