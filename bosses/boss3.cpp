@@ -251,7 +251,7 @@ void CBoss3::Attack1(int32_t f) {
             const int32_t k = step - 18;
             if (step % 22 == 0) RequestSound(kSoundVolleyC);
             step += 1;
-            // Eight bullets: the pair of mirrored angles at each of the four speeds.
+            // Eight bullets: a mirrored pair at each of the four speeds, not one bullet a speed.
             for (const int32_t add : {8, 9, 7, 10}) {
                 const float speed = Speed(1.5 * level + add);
                 FireAngle(emitter, mx, my, 40, 187 + 15 * k, speed);
@@ -521,7 +521,7 @@ void CBoss3::Attack3(int32_t f) {
         g_KillerShotMannager.Shoot(Trunc(x + hotX - 110), Trunc(y - 250), 2, 2, 0, 0);
     };
     // Four type-157 streams from the right wing, then their mirror images from the left: one
-    // volley of eight each time, the four points being the "four times over".
+    // volley of eight a time, each of the eight points firing once.
     const auto wings = [&](int32_t first, const int32_t(&right)[4], const int32_t(&left)[4]) {
         if ((f - first) % 20 == 0) {
             step += 1;
