@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "../engine/temp_dir.h"
 #include "game/scenes.h"
 #include "tools/playthrough/harness.h"
+#include "tools/playthrough/recording.h"
 
 namespace {
 
@@ -16,41 +15,9 @@ constexpr int kStateEvery = 16;    // a state hash every 16 frames
 constexpr int kPictureEvery = 16;  // and the back buffer's with it
 constexpr int kFrameLimit = 40000;
 
-// One line of a recording: the frame after which it was taken, the game state's hash and, on
-// some lines, the back buffer's.
-struct Checkpoint {
-    int frame = 0;
-    uint64_t state = 0;
-    uint64_t picture = 0;
-    bool hasPicture = false;
-};
-
 std::string RecordingPath(int32_t stage, int32_t level) {
     return std::string(ZARUNE_RECORDINGS_DIR) + "/stage" + std::to_string(stage) + "_level" +
            std::to_string(level) + ".txt";
-}
-
-std::vector<Checkpoint> ReadRecording(const std::string& path) {
-    std::vector<Checkpoint> points;
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        Checkpoint point;
-        fields >> point.frame >> std::hex >> point.state;
-        point.hasPicture = static_cast<bool>(fields >> point.picture);
-        points.push_back(point);
-    }
-    return points;
-}
-
-void WriteRecording(const std::string& path, const std::vector<Checkpoint>& points) {
-    std::ofstream out(path);
-    for (const Checkpoint& point : points) {
-        out << point.frame << ' ' << std::hex << point.state;
-        if (point.hasPicture) out << ' ' << point.picture;
-        out << std::dec << '\n';
-    }
 }
 
 // A stage from a new game, as the stage end would start it, with the helped player (a ship that
