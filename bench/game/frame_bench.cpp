@@ -204,7 +204,10 @@ private:
             const bool bomb = run.bombOver != 0 && before.bullets >= run.bombOver;
             if (bomb && g_Player.bombs == 0) g_Player.bombs = 1;
             const bool captured = g_nScene == run.scene;
-            if (captured) previous.Capture();
+            if (captured) {
+                previous.Capture();
+                RestartTrail();
+            }
             const uint8_t keys = player.NextKeys() | (bomb ? kInputBomb : 0);
             player.Step(*game_, keys);
             const Counts after = CountInPlay();
@@ -247,6 +250,7 @@ void RunMoment(benchmark::State& state, int m) {
     for (auto _ : state) {
         state.PauseTiming();
         chosen.state.Restore();
+        RestartTrail();
         state.ResumeTiming();
         const double start = ThreadSeconds();
         frames.Game().Step(chosen.keys);

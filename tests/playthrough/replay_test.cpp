@@ -35,6 +35,7 @@ int Record(const std::string& folder) {
     Playthrough game(folder + "/record");
     if (!game.RunMenusToStagePlay()) return 1;
     std::vector<uint64_t> hashes;
+    RestartTrail();  // the menus' sounds differ from the replay select's
     for (int t = 0; t < kPlayFrames; ++t) {
         game.Step(ScriptedPlayKeys(t));
         hashes.push_back(HashGameState());
@@ -63,6 +64,7 @@ int Play(const std::string& folder) {
     g_nNextScene = kSceneGame;
     SwitchScene();
     std::vector<uint64_t> hashes;
+    RestartTrail();  // the menus' sounds differ from the replay select's
     for (int t = 0; t < kPlayFrames; ++t) {
         game.Step(ScriptedPlayKeys(t));
         hashes.push_back(HashGameState());

@@ -14,12 +14,12 @@
 // or the arithmetic shows up here, in the release build and the sanitizer build alike.
 TEST(Stage1Playthrough, ReachesTheBossWithTheRecordedStates) {
     const std::pair<int, uint64_t> recorded[] = {
-        {0, 0x8c82b86bf942dbd8ull},    {500, 0xb2caab0edcbd1008ull},  {1000, 0x7867419fd3cee27full},
-        {1500, 0x0226750382a97539ull}, {2000, 0x39cd62d4555a946full}, {2500, 0xf64cfceb462db566ull},
-        {3000, 0x7840fdc5fc9217ffull}, {3500, 0x64be7b40923e5665ull}, {4000, 0xed2b11861c670d5dull},
-        {4500, 0x2d11fb06917ca5c5ull}, {5000, 0xe68dc83be5097962ull}, {5500, 0x00cedba16c573a25ull},
-        {6000, 0x8c9869bf64f3af22ull}, {6500, 0x87f315258581f96aull}, {7000, 0xded409ed8d590b69ull},
-        {7500, 0xd9be096dcb2d9613ull},
+        {0, 0x1ea7265927d09db6ull},    {500, 0x539b0f3034792d05ull},  {1000, 0xabf2fa9b81c86067ull},
+        {1500, 0xc6923092561479cfull}, {2000, 0x96926a789b6f903dull}, {2500, 0x4d309df0c076398eull},
+        {3000, 0x1ffd495467990ee0ull}, {3500, 0x16cc57df1a4b65e0ull}, {4000, 0x15d990189120b0c4ull},
+        {4500, 0x2518ec8a3ff9969eull}, {5000, 0x80037a999e012929ull}, {5500, 0x832fe637f3b690b1ull},
+        {6000, 0x3f53273cf747d1c6ull}, {6500, 0xe7a52309a6cac0b3ull}, {7000, 0x5dc7de6c79402f7eull},
+        {7500, 0xd34656a7328818f1ull},
     };
     // And the back buffer at a few of them: the layers drawn in their order.
     const std::map<int, uint64_t> pictures = {

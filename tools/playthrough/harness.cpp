@@ -1,51 +1,61 @@
 #include "tools/playthrough/harness.h"
 
-#include <cstring>
 #include <filesystem>
 #include <set>
 #include <stdexcept>
 
 #include "bosses/boss.h"
-#include "enemies/stage_script.h"
+#include "bosses/boss_child.h"
 #include "engine/game_state.h"
-#include "engine/image.h"
-#include "engine/random.h"
-#include "engine/replay.h"
+#include "engine/music.h"
 #include "engine/requests.h"
+#include "game/devices.h"
 #include "game/frame.h"
 #include "game/game_reset.h"
 #include "game/global_objects.h"
 #include "game/input.h"
 #include "game/scenes.h"
 #include "platform/headless/headless.h"
-#include "shooting/bullet.h"
+#include "platform/headless/headless_audio.h"
 #include "shooting/effect.h"
-#include "shooting/enemy_bullet.h"
-#include "shooting/item.h"
-#include "shooting/killer_shot.h"
-#include "shooting/laser_shot.h"
-#include "shooting/missile.h"
+#include "shooting/enemy_laser.h"
 #include "shooting/player.h"
-#include "shooting/point_mannager.h"
 #include "tools/assets/assets.h"
 
 Playthrough::Playthrough(const std::string& folder) {
     std::string error;
     if (!assets::WriteAssets(folder, &error)) throw std::runtime_error(error);
     std::filesystem::current_path(folder);
+    // The sound device opens after the objects are made, as the window's creation does, so
+    // the music the game asks for is loaded and logged. A run before this one in the process
+    // closes it first and leaves the music a fresh program starts with.
+    CloseDevices();
+    platform::headless::ResetAudio();
+    g_Music.Load("BGM/stage1.ogg");
     platform::headless::Reset();
     CreateGlobalObjects();
+    OpenDevices();
+    platform::headless::TakeAudioLog();
+    RestartTrail();
     // The pictures a beaten boss swaps in that the window's creation does not load again: a
     // fresh program has the first effect picture 24 and no laser picture.
     g_EffectMannager.images[24].Load(kEffectImageFiles[24]);
     g_LazerImage.Free();
+    // A fresh program's boss parts and laser colour, which a boss's set-up leaves partly or
+    // wholly as the last fight did.
+    for (CBossParts& part : g_pBossParts)
+        part = CBossParts();
+    const CELazer fresh;
+    g_ELazer.SetColor(fresh.red, fresh.green, fresh.blue);
 }
 
 void Playthrough::Step(uint8_t keys) {
     for (int i = 0; i < kKeyFlagCount; ++i)
         g_aKey[i] = (keys >> i) & 1;
     platform::headless::AdvanceTicks(16);
+    BeginFrameTrail();
     RunFrame();
+    EndFrameTrail();
     ++frame_;
 }
 
@@ -166,134 +176,4 @@ void HelpedPlayer::WearByPhase() {
         // A boss loses at most one point a frame: refilled here, it cannot fall to the shots.
         boss.hp = boss.phaseHp;
     }
-}
-
-namespace {
-
-class StateHash {
-public:
-    template <class T>
-    void Add(const T& value) {
-        unsigned char bytes[sizeof(T)];
-        std::memcpy(bytes, &value, sizeof(T));
-        for (unsigned char byte : bytes)
-            hash_ = (hash_ ^ byte) * 1099511628211ull;
-    }
-    void AddObject(const CFlingObject& o) {
-        if (o.alive == 0) return;
-        Add(o.x);
-        Add(o.y);
-        Add(o.vx);
-        Add(o.vy);
-        Add(o.kind);
-        Add(o.hp);
-        Add(o.age);
-        Add(o.x0);
-        Add(o.y0);
-        Add(o.vx0);
-        Add(o.vy0);
-        Add(o.param1);
-        Add(o.param2);
-        Add(o.param3);
-        Add(o.param4);
-        Add(o.flag);
-        Add(o.step);
-        Add(o.w);
-        Add(o.h);
-        Add(o.angle);
-        Add(o.draw.mode);
-        Add(o.draw.level);
-        for (int i = 0; i < 4; ++i)
-            Add(o.WorkInt(i));
-    }
-    void AddEnemy(const CEnemyObject& o) {
-        if (o.alive == 0) return;
-        AddObject(o);
-        Add(o.shotBoxHigh);
-        Add(o.shotBoxLow);
-        Add(o.shotBoxHalfW);
-        Add(o.frameX);
-        Add(o.animCount);
-        Add(o.tick);
-    }
-    void AddLaserShot(const CLazerBullet& o) {
-        if (o.alive == 0) return;
-        AddEnemy(o);
-        for (const int32_t v : {o.p1, o.p2, o.p3, o.p4, o.p5, o.targetX, o.targetY})
-            Add(v);
-        Add(o.rate);
-    }
-    // Effects change no other object, so only their own fields show a wrong spawn.
-    void AddEffect(const CEffect& e) {
-        if (e.alive == 0) return;
-        AddObject(e);
-        Add(e.image2);
-        Add(e.paramA);
-        Add(e.paramB);
-        Add(e.delay);
-        Add(e.scale);
-        Add(e.srcX);
-        Add(e.srcY);
-        Add(e.cellW);
-        Add(e.cellH);
-    }
-    uint64_t Value() const { return hash_; }
-
-private:
-    uint64_t hash_ = 14695981039346656037ull;
-};
-
-}  // namespace
-
-uint64_t HashGameState() {
-    StateHash h;
-    h.Add(RandState());
-    h.Add(static_cast<int32_t>(g_nNextScene));
-    h.Add(g_nScene);
-    h.Add(g_nStage);
-    h.Add(g_Player.x);
-    h.Add(g_Player.y);
-    h.Add(g_Player.lives);
-    h.Add(g_Player.bombs);
-    h.Add(g_Player.power);
-    h.Add(g_Player.dying);
-    h.Add(g_Player.invincible);
-    h.Add(g_nShotType);
-    h.Add(g_pPointMannager->score);
-    h.Add(g_pPointMannager->chain);
-    h.Add(g_pPointMannager->powerGauge);
-    h.Add(g_pPointMannager->extendGauge);
-    h.Add(g_pPointMannager->itemCount);
-    for (const CBullet& shot : g_BulletMannager.shots)
-        h.AddObject(shot);
-    for (const CEBullet& bullet : g_EBMannager.bullets)
-        h.AddObject(bullet);
-    for (const CItem& item : g_ItemMannager.items)
-        h.AddObject(item);
-    for (const CMissile& missile : g_MissileMannager.missiles)
-        h.AddObject(missile);
-    for (const CKillerShot& shot : g_KillerShotMannager.shots)
-        h.AddObject(shot);
-    for (const CLazerBullet& shot : g_LBMannager.shots)
-        h.AddLaserShot(shot);
-    for (const CEffect& effect : g_EffectMannager.back)
-        h.AddEffect(effect);
-    for (const CEffect& effect : g_EffectMannager.mid)
-        h.AddEffect(effect);
-    for (const CEffect& effect : g_EffectMannager.front)
-        h.AddEffect(effect);
-    if (g_pStage != nullptr) {
-        for (int32_t i = 0; i < CEnemyMannager::kEnemyCount; ++i)
-            h.AddEnemy(g_pStage->enemies[i]);
-    }
-    if (g_pBoss != nullptr && g_nScene == kSceneBoss) h.AddEnemy(*g_pBoss);
-    return h.Value();
-}
-
-uint64_t HashBackBuffer() {
-    uint64_t hash = 14695981039346656037ull;
-    const uint32_t* pixels = g_BackBuffer.pixels;
-    for (int32_t i = 0; i < kScreenWidth * kScreenHeight; ++i)
-        hash = (hash ^ pixels[i]) * 1099511628211ull;
-    return hash;
 }

@@ -65,7 +65,16 @@ private:
     int phaseFrames_ = 0;
 };
 
-// A fingerprint of everything a replay must reproduce.
+// A fingerprint of everything a replay must reproduce: the state, and the trail of what the
+// frames since the last call asked of the speakers and drew as enemy lasers, which the state
+// does not keep. It starts the trail afresh.
 uint64_t HashGameState();
+// Step's ends of a frame: before it, the dead laser records are blanked (nothing reads them);
+// after it, the frame's sound requests, music calls and lasers join the trail, and the requests
+// are cleared as the sound thread would clear them.
+void BeginFrameTrail();
+void EndFrameTrail();
+// Forgets the trail, for a state put back from a snapshot.
+void RestartTrail();
 // A fingerprint of the back buffer's pixels.
 uint64_t HashBackBuffer();
