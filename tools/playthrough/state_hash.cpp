@@ -238,6 +238,8 @@ void EndFrameTrail() {
     for (const LaserRecord& record : g_ELazer.records) {
         if (record.angle != 0) g_trail.Add(record);
     }
+    // A conversation lasts a few dozen frames, fewer than lie between some checkpoints.
+    if (g_nScene == kSceneChat) g_trail.Add(g_nChat, *g_pChat);
     g_trail.Add(int32_t{-1});  // the frame's end, so a request moved to another frame shows
 }
 
