@@ -1,3 +1,4 @@
+#include <array>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -27,22 +28,27 @@ struct AudioState {
     AudioOpenResult nextOpen = AudioOpenResult::Opened;
     int failLoadIn = -1;
     int chunksLoaded = 0;
-    std::vector<std::string> log;
+    // Lines are kept in fixed-size records in a store that is emptied but never shrunk, so the
+    // game's frames can be logged without a heap allocation once the store has its size.
+    std::vector<std::array<char, 256>> log;
 };
 
 AudioState& State() {
-    static AudioState* state = new AudioState;
+    static AudioState* state = [] {
+        AudioState* made = new AudioState;
+        made->log.reserve(1024);
+        return made;
+    }();
     return *state;
 }
 
 // Appends one printf-formatted line to the log; the caller holds the lock.
 __attribute__((format(printf, 1, 2))) void Log(const char* format, ...) {
-    char line[256];
+    std::array<char, 256>& line = State().log.emplace_back();
     va_list args;
     va_start(args, format);
-    std::vsnprintf(line, sizeof line, format, args);
+    std::vsnprintf(line.data(), line.size(), format, args);
     va_end(args);
-    State().log.push_back(line);
 }
 
 }  // namespace
@@ -126,8 +132,17 @@ namespace headless {
 std::vector<std::string> TakeAudioLog() {
     std::lock_guard<std::mutex> guard(State().lock);
     std::vector<std::string> taken;
-    taken.swap(State().log);
+    for (const std::array<char, 256>& line : State().log)
+        taken.emplace_back(line.data());
+    State().log.clear();
     return taken;
+}
+
+void TakeAudioLog(void (*take)(const char* line)) {
+    std::lock_guard<std::mutex> guard(State().lock);
+    for (const std::array<char, 256>& line : State().log)
+        take(line.data());
+    State().log.clear();
 }
 
 bool AudioIsOpen() {

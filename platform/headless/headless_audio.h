@@ -15,6 +15,8 @@
 namespace platform::headless {
 
 std::vector<std::string> TakeAudioLog();
+// The same without a heap allocation: hands each line to `take` in order.
+void TakeAudioLog(void (*take)(const char* line));
 bool AudioIsOpen();
 // What the next AudioOpen reports; Opened unless set.
 void SetAudioOpenResult(AudioOpenResult result);

@@ -1,5 +1,5 @@
 #include <cstring>
-#include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "bosses/boss.h"
@@ -81,7 +81,7 @@ private:
     void Fold(const Relaxed<T>& value) {
         Fold(static_cast<T>(value));
     }
-    void Fold(const std::string& line) {
+    void Fold(std::string_view line) {
         for (char c : line)
             Fold(c);
         Fold('\n');
@@ -233,8 +233,7 @@ void EndFrameTrail() {
         // clears them, the two loops included.
         SoundRequest[b] = 0;
     }
-    for (const std::string& line : platform::headless::TakeAudioLog())
-        g_trail.Add(line);
+    platform::headless::TakeAudioLog([](const char* line) { g_trail.Add(std::string_view(line)); });
     for (const LaserRecord& record : g_ELazer.records) {
         if (record.angle != 0) g_trail.Add(record);
     }
