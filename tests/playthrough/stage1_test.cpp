@@ -23,8 +23,8 @@ TEST(Stage1Playthrough, ReachesTheBossWithTheRecordedStates) {
     };
     // And the back buffer at a few of them: the layers drawn in their order.
     const std::map<int, uint64_t> pictures = {
-        {1000, 0xf9e72a72285aabaeull}, {3000, 0xdd80903b73508332ull}, {5500, 0x39756b312bbc478full},
-        {6500, 0x0fa3c8af8a7a139cull}, {7500, 0x689a29ad2cec6ee3ull},
+        {1000, 0x4043f3e54740b1acull}, {3000, 0x3c7ca97dde060801ull}, {5500, 0x02da712b1266216cull},
+        {6500, 0x023c931d97e7084dull}, {7500, 0x3dd45ada09b855c5ull},
     };
     TempDir folder;
     Playthrough game(folder.Path().string());

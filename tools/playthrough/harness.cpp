@@ -15,17 +15,66 @@
 #include "game/global_objects.h"
 #include "game/input.h"
 #include "game/scenes.h"
+#include "game/sprite_images.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_audio.h"
+#include "shooting/bullet.h"
 #include "shooting/effect.h"
 #include "shooting/enemy_laser.h"
+#include "shooting/item.h"
 #include "shooting/player.h"
 #include "tools/assets/assets.h"
+
+namespace {
+
+// The pictures a program loads before its window is made, from the folder it starts in: the
+// game's programs start in their asset folder, so a playthrough loads them from its own,
+// wherever the process started.
+void LoadStartUpPictures() {
+    const struct {
+        CImageShooting* image;
+        const char* path;
+    } pictures[] = {
+        {&g_BbsImage, "img/bbs.bmp"},
+        {&g_ChatNameImage, "text/name.bmp"},
+        {&g_TitleCursorImage, "img/csl2.bmp"},
+        {&g_KeyConfigImage, "img/keyconfig.bmp"},
+        {&g_KeyConfigLabelImage, "img/keyconfig-fig.bmp"},
+        {&g_KeyConfigDigitImage, "img/keyconfig-number.bmp"},
+        {&g_HighScoreImage, "img/high_score.bmp"},
+        {&g_HighScoreCursorImage, "img/hs_csl.bmp"},
+        {&g_HighScoreGlyphImage, "img/hsfig.bmp"},
+        {&g_ContinueLogoImage, "img/continue-logo.bmp"},
+        {&g_ContinueYesImage, "img/continue-yes.bmp"},
+        {&g_ContinueNoImage, "img/continue-no.bmp"},
+        {&g_PauseLogoImage, "img/pause-logo.bmp"},
+        {&g_PauseGoOnImage, "img/pause-rtog.bmp"},
+        {&g_PauseGiveUpImage, "img/pause-rtom.bmp"},
+        {&g_DifficultyImage, "img/difficulty.bmp"},
+        {&g_FpsDigitImage, "img/figur12_15_2.bmp"},
+        {&g_LazerImage, "img/effect-lazer1.bmp"},
+        {&g_BulletMannager.images[0], "img/bullets_sub.bmp"},
+        {&g_BulletMannager.images[1], "img/bullet5.bmp"},
+        {&g_BulletMannager.images[2], "img/bullets2.bmp"},
+        {&g_BulletMannager.images[3], "img/bullets3.bmp"},
+        {&g_Player.laserImage, "img/lazer.bmp"},
+        {&g_Player.laserHitImage, "img/lz-explosion.bmp"},
+    };
+    for (const auto& picture : pictures)
+        picture.image->Load(picture.path);
+    for (int i = 0; i < kEffectImageCount; ++i)
+        g_EffectMannager.images[i].Load(kEffectImageFiles[i]);
+    for (int32_t t = 0; t < kItemTypeCount; ++t)
+        g_ItemMannager.images[t].Load(kItemImageFiles[t]);
+}
+
+}  // namespace
 
 Playthrough::Playthrough(const std::string& folder) {
     std::string error;
     if (!assets::WriteAssets(folder, &error)) throw std::runtime_error(error);
     std::filesystem::current_path(folder);
+    LoadStartUpPictures();
     // The sound device opens after the objects are made, as the window's creation does, so
     // the music the game asks for is loaded and logged. A run before this one in the process
     // closes it first and leaves the music a fresh program starts with.
@@ -37,10 +86,6 @@ Playthrough::Playthrough(const std::string& folder) {
     OpenDevices();
     platform::headless::TakeAudioLog();
     RestartTrail();
-    // The pictures a beaten boss swaps in that the window's creation does not load again: a
-    // fresh program has the first effect picture 24 and no laser picture.
-    g_EffectMannager.images[24].Load(kEffectImageFiles[24]);
-    g_LazerImage.Free();
     // A fresh program's boss parts and laser colour, which a boss's set-up leaves partly or
     // wholly as the last fight did.
     for (CBossParts& part : g_pBossParts)

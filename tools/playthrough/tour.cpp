@@ -5,18 +5,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "engine/image.h"
 #include "engine/joystick.h"
 #include "game/app.h"
-#include "game/frame.h"
 #include "game/input.h"
 #include "game/scenes.h"
-#include "game/sprite_images.h"
 #include "platform/headless/headless_audio.h"
-#include "shooting/bullet.h"
-#include "shooting/effect.h"
-#include "shooting/item.h"
-#include "shooting/player.h"
 
 namespace {
 
@@ -50,68 +43,6 @@ constexpr KeyName kKeyNames[] = {
     {"Z", kInputShot},    {"X", kInputBomb},    {"C", kInputChange},    {"up", kInputUp},
     {"down", kInputDown}, {"left", kInputLeft}, {"right", kInputRight},
 };
-
-// The pictures a program loads before its window is made, from the folder it starts in.
-struct StartUpPicture {
-    CImageShooting* image;
-    const char* path;
-};
-
-std::vector<StartUpPicture> StartUpPictures() {
-    std::vector<StartUpPicture> pictures = {
-        {&g_BbsImage, "img/bbs.bmp"},
-        {&g_ChatNameImage, "text/name.bmp"},
-        {&g_TitleCursorImage, "img/csl2.bmp"},
-        {&g_KeyConfigImage, "img/keyconfig.bmp"},
-        {&g_KeyConfigLabelImage, "img/keyconfig-fig.bmp"},
-        {&g_KeyConfigDigitImage, "img/keyconfig-number.bmp"},
-        {&g_HighScoreImage, "img/high_score.bmp"},
-        {&g_HighScoreCursorImage, "img/hs_csl.bmp"},
-        {&g_HighScoreGlyphImage, "img/hsfig.bmp"},
-        {&g_ContinueLogoImage, "img/continue-logo.bmp"},
-        {&g_ContinueYesImage, "img/continue-yes.bmp"},
-        {&g_ContinueNoImage, "img/continue-no.bmp"},
-        {&g_PauseLogoImage, "img/pause-logo.bmp"},
-        {&g_PauseGoOnImage, "img/pause-rtog.bmp"},
-        {&g_PauseGiveUpImage, "img/pause-rtom.bmp"},
-        {&g_DifficultyImage, "img/difficulty.bmp"},
-        {&g_FpsDigitImage, "img/figur12_15_2.bmp"},
-        {&g_LazerImage, "img/effect-lazer1.bmp"},
-        {&g_BulletMannager.images[0], "img/bullets_sub.bmp"},
-        {&g_BulletMannager.images[1], "img/bullet5.bmp"},
-        {&g_BulletMannager.images[2], "img/bullets2.bmp"},
-        {&g_BulletMannager.images[3], "img/bullets3.bmp"},
-        {&g_Player.laserImage, "img/lazer.bmp"},
-        {&g_Player.laserHitImage, "img/lz-explosion.bmp"},
-    };
-    for (int i = 0; i < kEffectImageCount; ++i)
-        pictures.push_back({&g_EffectMannager.images[i], kEffectImageFiles[i]});
-    for (int32_t t = 0; t < kItemTypeCount; ++t)
-        pictures.push_back({&g_ItemMannager.images[t], kItemImageFiles[t]});
-    return pictures;
-}
-
-// An image's pixels, to be put back later.
-struct SavedPicture {
-    int32_t width;
-    int32_t height;
-    std::vector<uint32_t> pixels;
-};
-
-SavedPicture Save(const CImage32& image) {
-    const uint32_t* p = image.pixels;
-    const size_t count = p == nullptr ? 0 : size_t(image.width) * size_t(image.height);
-    return {image.width, image.height, std::vector<uint32_t>(p, p + count)};
-}
-
-void Restore(CImageShooting& image, const SavedPicture& saved) {
-    if (saved.pixels.empty()) {
-        image.Free();
-        return;
-    }
-    image.Create(saved.width, saved.height);
-    std::memcpy(image.pixels, saved.pixels.data(), saved.pixels.size() * sizeof(uint32_t));
-}
 
 struct Keys {
     uint8_t keyboard = 0;
@@ -168,20 +99,10 @@ platform::JoyState JoystickFor(const Keys& keys) {
 
 class TourPlayer {
 public:
-    // The game's programs start in their asset folder, this process anywhere: the tour loads
-    // the start-up pictures from its own folder, so its pictures are the programs' wherever it
-    // runs from.
-    explicit TourPlayer(Playthrough& game) : game_(game) {
-        for (const StartUpPicture& picture : pictures_) {
-            saved_.push_back(Save(*picture.image));
-            picture.image->Load(picture.path);
-        }
-    }
-    // The pictures, the joystick and its buttons outlive a new window: put all back, so the
-    // runs that follow start as this process started.
+    explicit TourPlayer(Playthrough& game) : game_(game) {}
+    // The joystick and its buttons outlive a new window: put them back, so the runs that
+    // follow start as this process started.
     ~TourPlayer() {
-        for (size_t i = 0; i < saved_.size(); ++i)
-            Restore(*pictures_[i].image, saved_[i]);
         CloseJoystick();
         platform::headless::ResetJoystick();
         const int32_t startButtons[4] = {0, 1, 3, 9};
@@ -204,8 +125,6 @@ private:
     int every_ = 1;
     int lastCheckpoint_ = 0;  // no checkpoint before the first frame: nothing is drawn yet
     std::string step_;
-    const std::vector<StartUpPicture> pictures_ = StartUpPictures();
-    std::vector<SavedPicture> saved_;
 };
 
 void TourPlayer::Checkpoint() {
