@@ -74,6 +74,9 @@ TEST_F(Present, AWindowNobodyKeepsIsOnlyCounted) {
     platform::headless::Reset();
     a_.Present(0, 0);
     b_.PresentRect(132, 8, 132, 8, 500, 464);
+    // Only an image of the window's size is shown.
+    CImageDIB(kScreenWidth, kScreenHeight - 1).Present(0, 0);
+    CImageDIB(kScreenWidth - 1, kScreenHeight).Present(0, 0);
     EXPECT_EQ(platform::headless::PresentCount(), 2);
     EXPECT_EQ(At(200, 200), 0u);
 }

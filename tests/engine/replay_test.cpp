@@ -229,14 +229,14 @@ TEST_F(Replay, SaveRunShiftsTheLowerSlotsDown) {
             if (slot != 2) WriteFile(Slot(slot), Bytes{uint8_t('a' + slot)});
         }
         SaveRun(row);
-        for (int slot = 0; slot < 5; ++slot) {
+        for (int slot = 0; slot <= 5; ++slot) {
             SCOPED_TRACE(slot);
             int owner = slot;  // whose file now sits in this slot; -1 for none
             if (row >= 0 && row <= 4) {
                 if (slot == row) owner = 100;
                 if (slot > row) owner = slot - 1;
             }
-            if (owner == 2) owner = -1;
+            if (owner == 2 || slot == 5) owner = -1;  // there are five slots
             if (owner == -1) {
                 EXPECT_FALSE(std::filesystem::exists(Slot(slot)));
             } else if (owner == 100) {
