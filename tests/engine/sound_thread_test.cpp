@@ -84,6 +84,7 @@ TEST_F(SoundPass, FireHeldThroughOneHitSwitchesLoopsAndBack) {
     EXPECT_EQ(Pass(true, false), (Events{"shot"}));
     EXPECT_EQ(Pass(true, false), Events{});
     EXPECT_EQ(Pass(true, true), (Events{"hit"}));
+    EXPECT_EQ(requests_[0] + requests_[1], 0);  // a pass takes both loops' requests
     EXPECT_EQ(History(), (std::vector<int32_t>{0, 1, 0, 0}));
     EXPECT_EQ(Pass(true, false), Events{});
     EXPECT_EQ(Pass(true, false), Events{});
