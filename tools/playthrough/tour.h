@@ -28,7 +28,6 @@ struct Tour {
 };
 
 // Plays `script` on `game`, which stands at program start. Throws std::runtime_error naming the
-// line of a step it cannot read or whose scene is not reached in time. The pictures a program
-// loads as it starts are loaded from the tour's folder, as the game's programs find them in
-// theirs; they, the joystick and its buttons are put back as they were when the tour ends.
+// line of a step it cannot read or whose scene is not reached in time. The joystick and its
+// buttons are put back as they were when the tour ends.
 Tour PlayTour(Playthrough& game, std::istream& script);
